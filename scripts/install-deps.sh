@@ -11,7 +11,7 @@ PACKAGES="
   python3
   qt6-base-dev qt6-base-dev-tools libgl-dev
   xvfb xauth x11-apps
-  nlohmann-json3-dev libcli11-dev
+  nlohmann-json3-dev libcli11-dev libcsv-dev
   valgrind
 "
 

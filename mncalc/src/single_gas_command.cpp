@@ -1,0 +1,38 @@
+#include "single_gas_command.hpp"
+
+#include "component_arguments.hpp"
+#include "component_names.hpp"
+#include "exit_codes.hpp"
+#include "gas_evaluation.hpp"
+#include "gas_report_text.hpp"
+#include "json_output.hpp"
+
+#include <cstdio>
+#include <iostream>
+
+namespace mncalc {
+
+int run_single_gas(const Options& options) {
+    const ComponentArguments read = read_component_arguments(options.components);
+    if (!read.error.empty()) {
+        std::fprintf(stderr, "mncalc: %s\n", read.error.c_str());
+        return exit_usage;
+    }
+    const EntrySettings settings{options.unit, options.normalize};
+    // TODO(listing): write the library's report to options.listing_path.
+    const Evaluation evaluation = evaluate(read.entries, settings);
+
+    if (options.json) {
+        std::cout << dump(gas_result_json(read.entries, settings, evaluation)) << '\n';
+    } else {
+        write_gas_report(std::cout, settings, evaluation);
+    }
+    std::cout.flush();
+    if (!std::cout) {
+        std::fprintf(stderr, "mncalc: cannot write the output\n");
+        return exit_failed_rows;
+    }
+    return evaluation.result.accepted ? exit_ok : exit_failed_rows;
+}
+
+} // namespace mncalc
