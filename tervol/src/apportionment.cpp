@@ -221,6 +221,7 @@ void initial_apportionment(CoreState& s) {
         for (int i = 0; i < n; ++i) {
             const int g = s.group_list[c][i];
             const int k = position_of(c, g);
+            s.list_position[c][i] = k;
             s.amount[g][k] = store(wide(s.upper_bound[g][k]) / bound_sum * s.target_share[c]);
             s.smallest_amount[c] = std::min(s.smallest_amount[c], s.amount[g][k]);
             if (n > 1) {
@@ -231,6 +232,19 @@ void initial_apportionment(CoreState& s) {
         s.lead_group[c] = s.group_list[c][0];
     }
     s.surplus_memberships = surplus;
+
+    std::array<bool, groups_dim> used{};
+    for (int c = 1; c <= last_grouped_slot; ++c) {
+        for (int i = 0; i < s.group_count[c]; ++i) {
+            used[s.group_list[c][i]] = true;
+        }
+    }
+    s.participating_count = 0;
+    for (int g = 1; g <= combustible_group_count; ++g) {
+        if (used[g]) {
+            s.participating[s.participating_count++] = g;
+        }
+    }
 }
 
 } // namespace

@@ -95,7 +95,8 @@ void clip_to_range(CoreState& s, int g) {
 // Returns the weighted sum of the group methane numbers.
 float evaluate_groups(CoreState& s) {
     float weighted = 0.0f;
-    for (int g = 1; g <= combustible_group_count; ++g) {
+    for (int i = 0; i < s.participating_count; ++i) {
+        const int g = s.participating[i];
         s.group_share[g] = 0.0f;
         s.dx[g] = s.dy[g] = s.dxx[g] = s.dyy[g] = 0.0f;
         s.position_share[g] = {};
@@ -131,7 +132,7 @@ void share_clipping_corrections(CoreState& s) {
         int uncorrected = 0;
         for (int i = 0; i < n; ++i) {
             const int g = list[i];
-            if (s.amount_change[g][position_of(c, g)] == 0.0f) {
+            if (s.amount_change[g][s.list_position[c][i]] == 0.0f) {
                 ++uncorrected;
             }
         }
@@ -142,7 +143,7 @@ void share_clipping_corrections(CoreState& s) {
         bool found = false;
         for (int i = 0; i < n; ++i) {
             const int g = list[i];
-            const float d = s.amount_change[g][position_of(c, g)];
+            const float d = s.amount_change[g][s.list_position[c][i]];
             if (d == 0.0f) {
                 continue;
             }
@@ -157,7 +158,7 @@ void share_clipping_corrections(CoreState& s) {
         }
         for (int i = 0; i < n; ++i) {
             const int g = list[i];
-            float& d = s.amount_change[g][position_of(c, g)];
+            float& d = s.amount_change[g][s.list_position[c][i]];
             if (d == 0.0f) {
                 d = -largest;
             }
@@ -167,7 +168,7 @@ void share_clipping_corrections(CoreState& s) {
 
 // Step 3: slope of each group's methane number along a growth of the
 // component's share, the curvature, and the component's step factor.
-void slopes_and_step_factors(CoreState& s, int iteration) {
+void slopes_and_curvatures(CoreState& s) {
     for (int c = 1; c <= last_grouped_slot; ++c) {
         s.reference_deviation[c] = 0.0f;
     }
@@ -179,7 +180,7 @@ void slopes_and_step_factors(CoreState& s, int iteration) {
         float largest_curvature = 0.0f;
         for (int i = 0; i < n; ++i) {
             const int g = s.group_list[c][i];
-            const int k = position_of(c, g);
+            const int k = s.list_position[c][i];
             const auto& p = s.position_share[g];
             const float third = store(100.0 - wide(p[1]) - p[2]);
             // Position 1 is not drawn on while it lies within 5 % of its lower bound.
@@ -220,14 +221,29 @@ void slopes_and_step_factors(CoreState& s, int iteration) {
             }
             largest_curvature = std::max(largest_curvature, std::fabs(curvature));
         }
-        float factor = 0.0001f;
-        if (largest_curvature < 5.0f) {
-            const double ratio = static_cast<double>(s.surplus_memberships) / iteration;
-            factor = store(std::min(wide(store(std::exp(-2.0 * wide(largest_curvature)))),
-                                    wide(2000.0f) * (ratio * ratio * ratio)));
-        }
-        s.step_factor[c] = factor;
+        // The step factor itself is formed only when the balancing needs it.
+        s.largest_curvature[c] = largest_curvature;
+        s.step_factor_pending[c] = true;
     }
+}
+
+// Step factor of component c: small where the groups' methane numbers bend
+// strongly, growing with the number of shared memberships, shrinking with the
+// iterations.
+float step_factor(CoreState& s, int c, int iteration) {
+    if (!s.step_factor_pending[c]) {
+        return s.step_factor[c];
+    }
+    const float curvature = s.largest_curvature[c];
+    float factor = 0.0001f;
+    if (curvature < 5.0f) {
+        const double ratio = static_cast<double>(s.surplus_memberships) / iteration;
+        factor = store(std::min(wide(store(std::exp(-2.0 * wide(curvature)))),
+                                wide(2000.0f) * (ratio * ratio * ratio)));
+    }
+    s.step_factor[c] = factor;
+    s.step_factor_pending[c] = false;
+    return factor;
 }
 
 struct Statistics {
@@ -242,7 +258,8 @@ Statistics deviation_statistics(CoreState& s, float weighted) {
     float lowest = 1000.0f;
     float highest = -1000.0f;
     float total_deviation = 0.0f;
-    for (int g = 1; g <= combustible_group_count; ++g) {
+    for (int i = 0; i < s.participating_count; ++i) {
+        const int g = s.participating[i];
         s.improvement[g] = 0.0f;
         s.deviation[g] = 0.0f;
         const float share = s.group_share[g];
@@ -284,7 +301,7 @@ void relative_deviations(CoreState& s, float mad) {
     for (int c = 1; c <= last_grouped_slot; ++c) {
         for (int i = 0; i < s.group_count[c]; ++i) {
             const int g = s.group_list[c][i];
-            const int k = position_of(c, g);
+            const int k = s.list_position[c][i];
             const float p = s.position_share[g][k];
             const float L = s.lower_bound[g][k];
             const float H = s.upper_bound[g][k];
@@ -309,7 +326,8 @@ void relative_deviations(CoreState& s, float mad) {
             }
         }
     }
-    for (int g = 1; g <= combustible_group_count; ++g) {
+    for (int i = 0; i < s.participating_count; ++i) {
+        const int g = s.participating[i];
         s.improvement[g] = store(wide(s.improvement[g]) * 0.01f);
     }
 }
@@ -322,7 +340,7 @@ bool newton_steps(CoreState& s, int c) {
     total = 0.0f;
     for (int i = 0; i < n; ++i) {
         const int g = s.group_list[c][i];
-        const int k = position_of(c, g);
+        const int k = s.list_position[c][i];
         const float p = s.position_share[g][k];
         const float share = s.group_share[g];
         float& d = s.amount_change[g][k];
@@ -363,6 +381,7 @@ bool newton_steps(CoreState& s, int c) {
             step = store((1.0 - wide(beta)) * step - (wide(p) - L) * beta);
             if (rel >= s.reference_deviation[c]) {
                 s.step_factor[c] = 1.0f;
+                s.step_factor_pending[c] = false;
                 s.lead_group[c] = g;
             }
         } else if (s.active_shared_members[g] <= 1 && wide(rel) * share * 0.01f >= 0.4f) {
@@ -412,7 +431,7 @@ bool reintroduce(CoreState& s, int c, const Statistics& st) {
     int active = n;
     for (int i = 0; i < n; ++i) {
         const int g = s.group_list[c][i];
-        const int k = position_of(c, g);
+        const int k = s.list_position[c][i];
         if (!(s.zero_count[g][k] <= 20 && !(s.amount[g][k] > 0.0f))) {
             continue;
         }
@@ -453,15 +472,15 @@ bool reintroduce(CoreState& s, int c, const Statistics& st) {
 enum class Balance { update, abandon };
 
 // Step 6.4: scale the changes of component c so that they add up to 0.
-Balance balance(CoreState& s, int c) {
+Balance balance(CoreState& s, int c, int iteration) {
     const int n = s.group_count[c];
     const auto& list = s.group_list[c];
-    auto change = [&](int g) -> float& { return s.amount_change[g][position_of(c, g)]; };
+    auto change = [&](int i) -> float& { return s.amount_change[list[i]][s.list_position[c][i]]; };
 
     double pos = 0.0;
     double neg = 0.0;
     for (int i = 0; i < n; ++i) {
-        const float d = change(list[i]);
+        const float d = change(i);
         if (d > 0.0f) {
             pos += d;
         } else if (d < 0.0f) {
@@ -476,7 +495,7 @@ Balance balance(CoreState& s, int c) {
         const float factor = store(1.0 - sum / (negatives ? neg : pos));
         for (int i = 0; i < n; ++i) {
             const int g = list[i];
-            float& d = change(g);
+            float& d = change(i);
             if (g != excluded && (negatives ? d <= 0.0f : d >= 0.0f)) {
                 d = store(wide(d) * factor);
             }
@@ -499,14 +518,14 @@ Balance balance(CoreState& s, int c) {
 
     // Cut the lead group's step first.
     const int lead = s.lead_group[c];
-    float& d = change(lead);
+    float& d = s.amount_change[lead][position_of(c, lead)];
     if (d > 0.0f) {
         pos -= d;
     } else if (d < 0.0f) {
         neg -= d;
     }
     sum -= d;
-    d = store(wide(s.step_factor[c]) * d);
+    d = store(wide(step_factor(s, c, iteration)) * d);
     d = store(wide(d) * MZDAMP(s.smallest_amount[c], d));
     sum += d;
     excluded = lead;
@@ -535,8 +554,7 @@ Balance balance(CoreState& s, int c) {
 
 void abandon(CoreState& s, int c) {
     for (int i = 0; i < s.group_count[c]; ++i) {
-        const int g = s.group_list[c][i];
-        s.amount_change[g][position_of(c, g)] = 0.0f;
+        s.amount_change[s.group_list[c][i]][s.list_position[c][i]] = 0.0f;
     }
 }
 
@@ -545,7 +563,7 @@ float update(CoreState& s, int c, float change_measure) {
     s.smallest_amount[c] = 100.0f;
     for (int i = 0; i < s.group_count[c]; ++i) {
         const int g = s.group_list[c][i];
-        const int k = position_of(c, g);
+        const int k = s.list_position[c][i];
         const float d = s.amount_change[g][k];
         const float share = s.group_share[g];
         float& X = s.amount[g][k];
@@ -574,7 +592,7 @@ void optimise(CoreState& s, IterationObserver* observer) {
     for (int iteration = 1;; ++iteration) {
         const float weighted = evaluate_groups(s);
         share_clipping_corrections(s);
-        slopes_and_step_factors(s, iteration);
+        slopes_and_curvatures(s);
         const Statistics st = deviation_statistics(s, weighted);
         report_iteration(s, iteration, st, observer);
         relative_deviations(s, st.mean_absolute_deviation);
@@ -589,7 +607,7 @@ void optimise(CoreState& s, IterationObserver* observer) {
             float reference = 0.0f;
             for (int i = 0; i < s.group_count[c]; ++i) {
                 const int g = s.group_list[c][i];
-                const int k = position_of(c, g);
+                const int k = s.list_position[c][i];
                 if (s.lower_margin[g][k] > 0.0f || s.upper_margin[g][k] < 0.0f) {
                     reference = std::max(reference, s.relative_deviation[g]);
                 }
@@ -598,7 +616,7 @@ void optimise(CoreState& s, IterationObserver* observer) {
             if (!newton_steps(s, c)) {
                 continue;
             }
-            if (!reintroduce(s, c, st) || balance(s, c) == Balance::abandon) {
+            if (!reintroduce(s, c, st) || balance(s, c, iteration) == Balance::abandon) {
                 abandon(s, c);
                 continue;
             }
