@@ -23,8 +23,7 @@ using tables::position_of;
 constexpr int iteration_limit = 1000;
 
 void evaluate_polynomial(CoreState& s, int g) {
-    const PolynomialValue v =
-        MZPOLY(tables::coefficients[g], s.position_share[g][1], s.position_share[g][2]);
+    const PolynomialValue v = MZPOLY_group(g, s.position_share[g][1], s.position_share[g][2]);
     s.methane_number[g] = v.value;
     s.dx[g] = v.dx;
     s.dy[g] = v.dy;
