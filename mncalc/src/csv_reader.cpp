@@ -41,7 +41,7 @@ std::size_t line_end_length(std::string_view line) {
 } // namespace
 
 CsvReader::CsvReader(int fd) : fd_(fd), buffer_(initial_buffer_bytes) {
-    if (csv_init(&parser_, CSV_STRICT_FINI) != 0) {
+    if (csv_init(&parser_, 0) != 0) {
         throw InputError("cannot set up the CSV parser");
     }
     csv_set_term_func(&parser_, is_row_end);
@@ -149,21 +149,20 @@ bool CsvReader::next_row(RowBatch& batch) {
             throw InputError(std::string("line ") + std::to_string(line_number_) + ": " +
                              csv_strerror(csv_error(&parser_)));
         }
-        if (row_ended_) {
-            break;
-        }
         if (batch.raw.size() - row.raw_offset > max_row_bytes) {
             throw InputError("the row from line " + std::to_string(row.line) +
                              " is longer than 1 MiB: is a quote left open?");
         }
+        if (row_ended_) {
+            break;
+        }
         if (!next_line(line)) {
-            // End of input: a last line without line end, or an open quote.
-            if (csv_fini(&parser_, on_field, on_row_end, this) != 0 || !row_ended_) {
+            // End of input: a last line without line end ends its row with
+            // one; anything else is inside a quote that was never closed.
+            csv_parse(&parser_, "\n", 1, on_field, on_row_end, this);
+            if (!row_ended_) {
                 row.shape = RowShape::open_quote;
-                csv_free(&parser_);
-                csv_init(&parser_, CSV_STRICT_FINI);
-                csv_set_term_func(&parser_, is_row_end);
-                csv_set_space_func(&parser_, is_trimmed_blank);
+                csv_fini(&parser_, on_field, on_row_end, this);
             }
             break;
         }

@@ -46,7 +46,8 @@ void append_csv_field(std::string& out, std::string_view text) {
 
 RowWriter::RowWriter(const BatchLayout& layout, const EntrySettings& settings,
                      BatchFormat format, bool properties)
-    : layout_(layout), settings_(settings), format_(format), properties_(properties) {}
+    : layout_(layout), settings_(settings), format_(format), properties_(properties),
+      result_names_(result_column_names(properties)) {}
 
 std::string RowWriter::read_entries(const RowBatch& batch, const RowRecord& row,
                                     EntryValues& entries) const {
@@ -156,28 +157,37 @@ void RowWriter::write_csv(const RowBatch& batch, const RowRecord& row,
 void RowWriter::write_jsonl(const RowBatch& batch, const RowRecord& row,
                             const tervol::Result* result, std::string_view error,
                             std::string& out) const {
+    // Keys are known to be unique (the header was checked), so they are
+    // appended without the search that operator[] does.
     Json object = Json::object();
-    const std::uint32_t columns = std::min<std::uint32_t>(
-        row.field_count, static_cast<std::uint32_t>(layout_.column_names.size()));
-    for (std::uint32_t column = 0; column < columns; ++column) {
-        object[layout_.column_names[column]] = std::string(batch.field(row, column));
+    auto& members = object.get_ref<Json::object_t&>();
+    members.reserve(layout_.column_names.size() + result_names_.size());
+    auto add = [&members](const std::string& key, Json value) {
+        members.emplace_back(key, std::move(value));
+    };
+    // Every object has every input column: null where a short row has no field.
+    for (std::uint32_t column = 0; column < layout_.column_names.size(); ++column) {
+        add(layout_.column_names[column], column < row.field_count
+                                              ? Json(std::string(batch.field(row, column)))
+                                              : Json(nullptr));
     }
     const bool has_numbers = result != nullptr && result->accepted;
-    const std::vector<std::string> names = result_column_names(properties_);
-    object[names[0]] = has_numbers ? Json(result->methane_number) : Json(nullptr);
-    object[names[1]] = has_numbers ? Json(result->methane_number_inert_free) : Json(nullptr);
+    const std::vector<std::string>& names = result_names_;
+    add(names[0], has_numbers ? Json(result->methane_number) : Json(nullptr));
+    add(names[1], has_numbers ? Json(result->methane_number_inert_free) : Json(nullptr));
     if (result != nullptr) {
-        object[names[2]] = result->status;
+        add(names[2], result->status);
         const std::string_view warning = short_warning(result->status);
-        object[names[3]] = warning.empty() ? Json(nullptr) : Json(std::string(warning));
+        add(names[3], warning.empty() ? Json(nullptr) : Json(std::string(warning)));
     } else {
-        object[names[2]] = std::string(error_status);
-        object[names[3]] = std::string(error);
+        add(names[2], std::string(error_status));
+        add(names[3], std::string(error));
     }
     if (properties_) {
-        const auto values = property_values(has_numbers ? result->properties : tervol::GasProperties{});
+        const auto values =
+            property_values(has_numbers ? result->properties : tervol::GasProperties{});
         for (std::size_t i = 0; i < values.size(); ++i) {
-            object[names[4 + i]] = has_numbers ? Json(values[i]) : Json(nullptr);
+            add(names[4 + i], has_numbers ? Json(values[i]) : Json(nullptr));
         }
     }
     out += dump(object);

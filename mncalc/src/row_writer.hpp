@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace mncalc {
 
@@ -41,6 +42,7 @@ class RowWriter {
     EntrySettings settings_;
     BatchFormat format_;
     bool properties_;
+    std::vector<std::string> result_names_;
 };
 
 // Appends `text` as one CSV field, quoted when it holds a separator, a quote,
