@@ -11,6 +11,8 @@ namespace mncalc {
 
 namespace {
 
+constexpr unsigned max_jobs = 1024;
+
 constexpr const char* description =
     "mncalc: methane number and gas properties of fuel gases, one gas from the command line or "
     "many from a CSV file.";
@@ -85,7 +87,7 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
                                     "With --csv: append the six gas properties");
     auto* jobs = app.add_option("--jobs,-j", options.jobs,
                                 "With --csv: threads that calculate (default: one per core)")
-                     ->check(CLI::PositiveNumber)
+                     ->check(CLI::Range(1u, max_jobs))
                      ->type_name("N");
     auto* strict = app.add_flag("--strict", options.strict,
                                 "With --csv: stop at the first row that fails");

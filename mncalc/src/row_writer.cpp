@@ -123,6 +123,11 @@ void RowWriter::write_csv(const RowBatch& batch, const RowRecord& row,
                           const tervol::Result* result, std::string_view error,
                           std::string& out) const {
     out += batch.raw_text(row);
+    // A short row gets empty cells, so that its result cells stand under
+    // their headings all the same.
+    if (row.field_count > 0 && row.field_count < layout_.column_names.size()) {
+        out.append(layout_.column_names.size() - row.field_count, ',');
+    }
     const bool has_numbers = result != nullptr && result->accepted;
     out += ',';
     if (has_numbers) {
