@@ -68,7 +68,8 @@ unsigned job_count(const Options& options) {
 
 int run_batch(const Options& options) {
     const bool from_stdin = options.csv_input == "-";
-    OwnedFd input(from_stdin ? STDIN_FILENO : ::open(options.csv_input.c_str(), O_RDONLY | O_CLOEXEC),
+    OwnedFd input(from_stdin ? STDIN_FILENO
+                             : ::open(options.csv_input.c_str(), O_RDONLY | O_CLOEXEC),
                   !from_stdin);
     if (input.get() < 0) {
         return usage_error("cannot open '" + options.csv_input + "': " + std::strerror(errno));
@@ -92,12 +93,11 @@ int run_batch(const Options& options) {
     // The output is opened only now, so that a usage error leaves an existing file alone.
     const bool to_stdout = options.output == "-";
     OwnedFd output(to_stdout ? STDOUT_FILENO
-                             : ::open(options.output.c_str(),
-                                      O_WRONLY | O_CREAT | O_CLOEXEC, 0666),
+                             : ::open(options.output.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666),
                    !to_stdout);
     if (output.get() < 0) {
-        return usage_error("cannot open '" + options.output + "' for writing: " +
-                           std::strerror(errno));
+        return usage_error("cannot open '" + options.output +
+                           "' for writing: " + std::strerror(errno));
     }
     if (same_file(input.get(), output.get())) {
         return usage_error("the output '" + options.output + "' is the input file");

@@ -152,8 +152,8 @@ PipelineSummary run_pipeline(CsvReader& reader, const RowWriter& writer, OutputS
             for (std::size_t i = 0; i < first.row; ++i) {
                 summary.rows += item->input.rows[i].shape != RowShape::blank ? 1 : 0;
             }
-            report(progress, "line " + std::to_string(first.what.line) + ": " +
-                                 first.what.message + " (stopped: --strict)");
+            report(progress, "line " + std::to_string(first.what.line) + ": " + first.what.message +
+                                 " (stopped: --strict)");
             summary.failed_rows += 1;
             summary.stopped = true;
             return false;
@@ -162,8 +162,8 @@ PipelineSummary run_pipeline(CsvReader& reader, const RowWriter& writer, OutputS
         summary.rows += item->data_rows;
         summary.failed_rows += item->failures.size();
         for (const Failure& failure : item->failures) {
-            report(progress, "line " + std::to_string(failure.what.line) + ": " +
-                                 failure.what.message);
+            report(progress,
+                   "line " + std::to_string(failure.what.line) + ": " + failure.what.message);
         }
         progress.update(summary.rows, reader.bytes_consumed());
         return true;

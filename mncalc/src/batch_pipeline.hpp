@@ -14,14 +14,14 @@ namespace mncalc {
 
 struct PipelineSettings {
     unsigned jobs = 1;
-    bool strict = false;          // stop at the first failed row
+    bool strict = false; // stop at the first failed row
     std::size_t rows_per_batch = 256;
 };
 
 struct PipelineSummary {
-    std::uint64_t rows = 0;        // rows written, blank lines not counted
+    std::uint64_t rows = 0; // rows written, blank lines not counted
     std::uint64_t failed_rows = 0;
-    bool stopped = false;          // --strict stopped at a failed row, or reading failed
+    bool stopped = false; // --strict stopped at a failed row, or reading failed
 };
 
 // Throws OutputError when the output cannot be written; reading errors are

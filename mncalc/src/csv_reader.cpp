@@ -15,8 +15,12 @@ constexpr std::size_t initial_buffer_bytes = std::size_t{1} << 18;
 // Only a line feed ends a row: "\r\n" ends it too, since the carriage return
 // counts as a blank that is trimmed, but a lone carriage return inside a line
 // does not split it, so that one line never holds two rows.
-int is_row_end(unsigned char c) { return c == '\n'; }
-int is_trimmed_blank(unsigned char c) { return c == ' ' || c == '\t' || c == '\r'; }
+int is_row_end(unsigned char c) {
+    return c == '\n';
+}
+int is_trimmed_blank(unsigned char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 // Blanks only: no field at all, not even an empty one.
 bool is_blank_line(std::string_view line) {
@@ -48,7 +52,9 @@ CsvReader::CsvReader(int fd) : fd_(fd), buffer_(initial_buffer_bytes) {
     csv_set_space_func(&parser_, is_trimmed_blank);
 }
 
-CsvReader::~CsvReader() { csv_free(&parser_); }
+CsvReader::~CsvReader() {
+    csv_free(&parser_);
+}
 
 void CsvReader::on_field(void* text, std::size_t length, void* self) {
     RowBatch& batch = *static_cast<CsvReader*>(self)->target_;
@@ -61,7 +67,9 @@ void CsvReader::on_field(void* text, std::size_t length, void* self) {
     batch.fields.push_back(span);
 }
 
-void CsvReader::on_row_end(int, void* self) { static_cast<CsvReader*>(self)->row_ended_ = true; }
+void CsvReader::on_row_end(int, void* self) {
+    static_cast<CsvReader*>(self)->row_ended_ = true;
+}
 
 void CsvReader::fill_buffer() {
     if (begin_ > 0) {
@@ -71,8 +79,7 @@ void CsvReader::fill_buffer() {
     }
     if (end_ == buffer_.size()) {
         if (buffer_.size() > max_row_bytes) {
-            throw InputError("line " + std::to_string(line_number_ + 1) +
-                             " is longer than 1 MiB");
+            throw InputError("line " + std::to_string(line_number_ + 1) + " is longer than 1 MiB");
         }
         buffer_.resize(buffer_.size() * 2);
     }
@@ -97,7 +104,8 @@ bool CsvReader::next_line(std::string_view& line) {
     for (;;) {
         const void* found = std::memchr(buffer_.data() + searched, '\n', end_ - searched);
         if (found != nullptr) {
-            const std::size_t stop = static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data()) + 1;
+            const std::size_t stop =
+                static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data()) + 1;
             line = std::string_view(buffer_.data() + begin_, stop - begin_);
             break;
         }
@@ -189,8 +197,9 @@ bool CsvReader::read_header(CsvHeader& header) {
         header.names.emplace_back(batch.field(row, i));
     }
     header.raw = std::string(batch.raw_text(row));
-    header.line_end =
-        std::string_view(batch.raw).substr(row.raw_offset + row.raw_length) == "\r\n" ? "\r\n" : "\n";
+    header.line_end = std::string_view(batch.raw).substr(row.raw_offset + row.raw_length) == "\r\n"
+                          ? "\r\n"
+                          : "\n";
     return true;
 }
 

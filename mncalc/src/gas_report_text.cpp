@@ -57,7 +57,9 @@ void write_gas_report(std::ostream& out, const EntrySettings& settings,
     }
 
     std::string total = with_unit(evaluation.entry_total, "");
-    total += settings.unit == Unit::volume ? " volume %" : settings.unit == Unit::mol ? " mol %" : " mass %";
+    total += settings.unit == Unit::volume ? " volume %"
+             : settings.unit == Unit::mol  ? " mol %"
+                                           : " mass %";
     if (!result.accepted) {
         total += settings.normalize ? " (must be above 0 to be scaled to 100)"
                                     : " (must be 99 to 101; --normalize scales any positive total)";

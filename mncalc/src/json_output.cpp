@@ -35,7 +35,8 @@ Json target_misses_json(const tervol::Result& result) {
         const tervol::TargetMiss& miss = result.target_misses[static_cast<std::size_t>(i)];
         Json entry = {{"slot", miss.slot}};
         if (miss.slot >= 1 && miss.slot <= component_count) {
-            entry["component"] = std::string(component_formulas[static_cast<std::size_t>(miss.slot - 1)]);
+            entry["component"] =
+                std::string(component_formulas[static_cast<std::size_t>(miss.slot - 1)]);
         }
         entry["target_share"] = miss.target_share;
         entry["apportioned_total"] = miss.apportioned_total;

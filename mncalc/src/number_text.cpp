@@ -19,7 +19,8 @@ ReadNumber read_number(std::string_view text) {
         digits.remove_prefix(1);
     }
     // from_chars would also take "inf" and "nan"; a number starts with a digit or a point.
-    if (digits.empty() || !((digits.front() >= '0' && digits.front() <= '9') || digits.front() == '.')) {
+    if (digits.empty() ||
+        !((digits.front() >= '0' && digits.front() <= '9') || digits.front() == '.')) {
         return {0.0f, "is not a number"};
     }
     float value = 0.0f;

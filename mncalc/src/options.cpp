@@ -89,8 +89,8 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
                                 "With --csv: threads that calculate (default: one per core)")
                      ->check(CLI::Range(1u, max_jobs))
                      ->type_name("N");
-    auto* strict = app.add_flag("--strict", options.strict,
-                                "With --csv: stop at the first row that fails");
+    auto* strict =
+        app.add_flag("--strict", options.strict, "With --csv: stop at the first row that fails");
     auto* quiet = app.add_flag("--quiet,-q", options.quiet, "With --csv: no progress bar");
 
     for (CLI::Option* batch_only : {output, format, properties, jobs, strict, quiet}) {

@@ -18,12 +18,12 @@ struct Options {
     std::string listing_path; // empty: no report
 
     // Many gases.
-    bool batch = false;        // --csv given
-    std::string csv_input;     // "-": standard input
-    std::string output = "-";  // "-": standard output
+    bool batch = false;       // --csv given
+    std::string csv_input;    // "-": standard input
+    std::string output = "-"; // "-": standard output
     BatchFormat format = BatchFormat::csv;
     bool properties = false;
-    unsigned jobs = 0;         // 0: one per core
+    unsigned jobs = 0; // 0: one per core
     bool strict = false;
     bool quiet = false;
 

@@ -21,10 +21,10 @@ struct FieldSpan {
 };
 
 struct RowRecord {
-    std::int64_t line = 0;           // its first line in the input, counted from 1
-    std::uint32_t raw_offset = 0;    // in RowBatch::raw
-    std::uint32_t raw_length = 0;    // without the line end
-    std::uint32_t first_field = 0;   // in RowBatch::fields
+    std::int64_t line = 0;         // its first line in the input, counted from 1
+    std::uint32_t raw_offset = 0;  // in RowBatch::raw
+    std::uint32_t raw_length = 0;  // without the line end
+    std::uint32_t first_field = 0; // in RowBatch::fields
     std::uint32_t field_count = 0;
     RowShape shape = RowShape::record;
 };

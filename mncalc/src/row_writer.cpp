@@ -13,8 +13,8 @@ namespace {
 constexpr std::string_view error_status = "error";
 
 std::array<float, 6> property_values(const tervol::GasProperties& p) {
-    return {p.heating_value, p.air_requirement, p.density,
-            p.real_gas_factor, p.gas_constant, p.isentropic_exponent};
+    return {p.heating_value,   p.air_requirement, p.density,
+            p.real_gas_factor, p.gas_constant,    p.isentropic_exponent};
 }
 
 std::string total_text(float total) {
@@ -26,10 +26,9 @@ std::string total_text(float total) {
 } // namespace
 
 void append_csv_field(std::string& out, std::string_view text) {
-    const bool needs_quotes =
-        text.find_first_of(",\"\r\n") != std::string_view::npos ||
-        (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.back() == ' ' ||
-                           text.back() == '\t'));
+    const bool needs_quotes = text.find_first_of(",\"\r\n") != std::string_view::npos ||
+                              (!text.empty() && (text.front() == ' ' || text.front() == '\t' ||
+                                                 text.back() == ' ' || text.back() == '\t'));
     if (!needs_quotes) {
         out += text;
         return;
@@ -44,8 +43,8 @@ void append_csv_field(std::string& out, std::string_view text) {
     out += '"';
 }
 
-RowWriter::RowWriter(const BatchLayout& layout, const EntrySettings& settings,
-                     BatchFormat format, bool properties)
+RowWriter::RowWriter(const BatchLayout& layout, const EntrySettings& settings, BatchFormat format,
+                     bool properties)
     : layout_(layout), settings_(settings), format_(format), properties_(properties),
       result_names_(result_column_names(properties)) {}
 
@@ -119,9 +118,8 @@ bool RowWriter::write_row(const RowBatch& batch, const RowRecord& row, std::stri
     return false;
 }
 
-void RowWriter::write_csv(const RowBatch& batch, const RowRecord& row,
-                          const tervol::Result* result, std::string_view error,
-                          std::string& out) const {
+void RowWriter::write_csv(const RowBatch& batch, const RowRecord& row, const tervol::Result* result,
+                          std::string_view error, std::string& out) const {
     out += batch.raw_text(row);
     // A short row gets empty cells, so that its result cells stand under
     // their headings all the same.
@@ -148,7 +146,8 @@ void RowWriter::write_csv(const RowBatch& batch, const RowRecord& row,
         append_csv_field(out, error);
     }
     if (properties_) {
-        const auto values = property_values(has_numbers ? result->properties : tervol::GasProperties{});
+        const auto values =
+            property_values(has_numbers ? result->properties : tervol::GasProperties{});
         for (float value : values) {
             out += ',';
             if (has_numbers) {
@@ -172,9 +171,8 @@ void RowWriter::write_jsonl(const RowBatch& batch, const RowRecord& row,
     };
     // Every object has every input column: null where a short row has no field.
     for (std::uint32_t column = 0; column < layout_.column_names.size(); ++column) {
-        add(layout_.column_names[column], column < row.field_count
-                                              ? Json(std::string(batch.field(row, column)))
-                                              : Json(nullptr));
+        add(layout_.column_names[column],
+            column < row.field_count ? Json(std::string(batch.field(row, column))) : Json(nullptr));
     }
     const bool has_numbers = result != nullptr && result->accepted;
     const std::vector<std::string>& names = result_names_;

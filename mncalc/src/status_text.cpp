@@ -28,11 +28,8 @@ constexpr std::string_view unknown = "status code not documented by the library"
 
 // Indexed by the base value; the second row carries the hydrocarbon remark.
 constexpr std::string_view short_text[2][5] = {
-    {"",
-     "inert-gas correction extrapolated",
-     "mixture group outside its measured range",
-     "group methane numbers differ by more than 5",
-     "no valid methane number"},
+    {"", "inert-gas correction extrapolated", "mixture group outside its measured range",
+     "group methane numbers differ by more than 5", "no valid methane number"},
     {"high content of higher hydrocarbons",
      "high content of higher hydrocarbons; inert-gas correction extrapolated",
      "high content of higher hydrocarbons; mixture group outside its measured range",

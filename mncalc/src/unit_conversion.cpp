@@ -10,22 +10,25 @@ namespace {
 
 // Grams per mole, slot order.
 constexpr std::array<float, 17> molar_mass = {
-    28.0101f,  54.09044f, 56.10632f, 28.05316f, 42.07974f, 34.08188f,
-    2.01588f,  44.09562f, 30.06904f, 58.1222f,  16.04246f, 86.17536f,
-    72.151f,   28.01348f, 44.0095f,  31.9988f,  18.01528f};
+    28.0101f, 54.09044f, 56.10632f, 28.05316f, 42.07974f, 34.08188f, 2.01588f, 44.09562f, 30.06904f,
+    58.1222f, 16.04246f, 86.17536f, 72.151f,   28.01348f, 44.0095f,  31.9988f, 18.01528f};
 
 // Compressibility of each pure gas at the norm state, slot order.
 constexpr std::array<float, 17> real_gas_factor = {
-    0.99929f, 1.0f,    1.0f,    0.9925f,  0.98099f, 0.99001f, 1.00062f, 0.9789f, 0.99001f,
-    1.0f,     0.99759f, 1.0f,   0.98344f, 0.99951f, 0.99331f, 0.99902f, 0.99938f};
+    0.99929f, 1.0f,     1.0f, 0.9925f,  0.98099f, 0.99001f, 1.00062f, 0.9789f, 0.99001f,
+    1.0f,     0.99759f, 1.0f, 0.98344f, 0.99951f, 0.99331f, 0.99902f, 0.99938f};
 
 // Litres per mole of an ideal gas at the norm state. It cancels in the
 // scaling to 100 but is applied all the same: it changes the roundings.
 constexpr float ideal_molar_volume = 22.414f;
 
 // Products and quotients are formed in double and rounded once, when stored.
-constexpr double wide(float value) { return static_cast<double>(value); }
-constexpr float store(double value) { return static_cast<float>(value); }
+constexpr double wide(float value) {
+    return static_cast<double>(value);
+}
+constexpr float store(double value) {
+    return static_cast<float>(value);
+}
 
 } // namespace
 

@@ -126,7 +126,8 @@ TEST(Batch, BadRowsKeepTheirPlaceAndAreReportedWithTheirLine) {
     // The multi-line comment travels intact.
     EXPECT_EQ(table.rows[5][1], "two\nlines");
     // The published example, 79.6164.
-    EXPECT_EQ(as_float(table.rows[0][5]), tervol::calculate(gas({{CH4, 90.0f}, {C2H6, 10.0f}})).methane_number);
+    EXPECT_EQ(as_float(table.rows[0][5]),
+              tervol::calculate(gas({{CH4, 90.0f}, {C2H6, 10.0f}})).methane_number);
 }
 
 TEST(Batch, StrictStopsAtTheFirstFailedRow) {
@@ -144,10 +145,11 @@ TEST(Batch, ColumnsInAnyOrderOtherColumnsPassedThroughLineEndsKept) {
     const auto run = run_mncalc({"--csv", "-", "--properties"}, input);
     EXPECT_EQ(run.exit_code, 0) << run.err;
     EXPECT_TRUE(run.err.empty()) << run.err;
-    EXPECT_TRUE(run.out.starts_with("\"Sample \"\"A\"\"\",N2,c6+,ch4,Lab note,C2H6,mn,mn_inert_free,"
-                                    "status,warning,heating_value_kj_per_kg,"
-                                    "air_requirement_kg_per_kg,density_kg_per_m3,real_gas_factor,"
-                                    "gas_constant_j_per_kg_k,isentropic_exponent\r\n"))
+    EXPECT_TRUE(
+        run.out.starts_with("\"Sample \"\"A\"\"\",N2,c6+,ch4,Lab note,C2H6,mn,mn_inert_free,"
+                            "status,warning,heating_value_kj_per_kg,"
+                            "air_requirement_kg_per_kg,density_kg_per_m3,real_gas_factor,"
+                            "gas_constant_j_per_kg_k,isentropic_exponent\r\n"))
         << run.out;
     EXPECT_TRUE(contains(run.out, "\r\ns1,1,0.5,88.5,\"x, y\",10,")) << run.out;
     EXPECT_TRUE(contains(run.out, "\r\ns2, 2 ,,\"88\",,10,")) << run.out;
@@ -164,12 +166,10 @@ TEST(Batch, ColumnsInAnyOrderOtherColumnsPassedThroughLineEndsKept) {
         EXPECT_EQ(as_float(row[6]), expected.methane_number);
         EXPECT_EQ(as_float(row[7]), expected.methane_number_inert_free);
         EXPECT_EQ(row[8], std::to_string(expected.status));
-        const float properties[] = {expected.properties.heating_value,
-                                    expected.properties.air_requirement,
-                                    expected.properties.density,
-                                    expected.properties.real_gas_factor,
-                                    expected.properties.gas_constant,
-                                    expected.properties.isentropic_exponent};
+        const float properties[] = {
+            expected.properties.heating_value, expected.properties.air_requirement,
+            expected.properties.density,       expected.properties.real_gas_factor,
+            expected.properties.gas_constant,  expected.properties.isentropic_exponent};
         for (std::size_t p = 0; p < 6; ++p) {
             EXPECT_EQ(as_float(row[10 + p]), properties[p]) << table.header[10 + p];
         }
@@ -178,7 +178,8 @@ TEST(Batch, ColumnsInAnyOrderOtherColumnsPassedThroughLineEndsKept) {
 
 TEST(Batch, JsonLinesHoldTheSameFieldsAsCsv) {
     const auto csv = run_mncalc({"--csv", fixture("mixed_rows.csv"), "--properties"});
-    const auto jsonl = run_mncalc({"--csv", fixture("mixed_rows.csv"), "--properties", "--format", "jsonl"});
+    const auto jsonl =
+        run_mncalc({"--csv", fixture("mixed_rows.csv"), "--properties", "--format", "jsonl"});
     EXPECT_EQ(jsonl.exit_code, 1);
     EXPECT_EQ(jsonl.err, csv.err);
     const Table table = parse_csv(csv.out);
@@ -201,7 +202,9 @@ TEST(Batch, JsonLinesHoldTheSameFieldsAsCsv) {
                     EXPECT_EQ(value, cell) << key; // input columns as strings
                 }
             } else if (key == "status") {
-                EXPECT_EQ(value.is_number() ? std::to_string(value.get<int>()) : value.get<std::string>(), cell);
+                EXPECT_EQ(value.is_number() ? std::to_string(value.get<int>())
+                                            : value.get<std::string>(),
+                          cell);
             } else if (key == "warning") {
                 EXPECT_EQ(value.is_null() ? "" : value.get<std::string>(), cell);
             } else if (cell.empty()) {
@@ -224,7 +227,8 @@ std::string generated_input(int rows) {
         gas({{CH4, 70.0f}, {7, 30.0f}}),
         gas({{CH4, 85.0f}, {C2H6, 8.0f}, {8, 4.0f}, {10, 2.0f}, {13, 1.0f}}),
     };
-    std::string text = "row,CO,C4H6,C4H8,C2H4,C3H6,H2S,H2,C3H8,C2H6,C4H10,CH4,CxHy,C5H12,N2,CO2,O2,H2O\n";
+    std::string text =
+        "row,CO,C4H6,C4H8,C2H4,C3H6,H2S,H2,C3H8,C2H6,C4H10,CH4,CxHy,C5H12,N2,CO2,O2,H2O\n";
     unsigned state = 12345;
     for (int i = 0; i < rows; ++i) {
         text += std::to_string(i + 1);
@@ -300,8 +304,8 @@ TEST(Batch, NormalizeAndUnitApplyToEveryRow) {
 
     // Same gas in mass percent gives what the one-gas command gives.
     const auto mass = parse_csv(run_mncalc({"--csv", "-", "--unit", "mass"}, input).out);
-    const auto one_gas = mncalc::Json::parse(
-        run_mncalc({"--json", "--unit", "mass", "CH4=90", "C2H6=10"}).out);
+    const auto one_gas =
+        mncalc::Json::parse(run_mncalc({"--json", "--unit", "mass", "CH4=90", "C2H6=10"}).out);
     EXPECT_EQ(as_float(mass.rows[1][3]), one_gas["methane_number"].get<float>());
 }
 
@@ -333,7 +337,9 @@ TEST(Batch, UsageErrorsStopBeforeAnyOutput) {
         {{"--csv", "-", "--format", "jsonl"}, "name,CH4,mn\nx,100,1\n", "'mn' appears twice"},
         {{"--csv", "-", "--format", "xml"}, "CH4\n100\n", "xml"},
         {{"--csv", "-", "--jobs", "0"}, "CH4\n100\n", "--jobs"},
-        {{"--csv", "-", "-o", "/nonexistent/out.csv"}, "CH4\n100\n", "cannot open '/nonexistent/out.csv'"},
+        {{"--csv", "-", "-o", "/nonexistent/out.csv"},
+         "CH4\n100\n",
+         "cannot open '/nonexistent/out.csv'"},
         {{"--csv", duplicate_json.path(), "-o", duplicate_json.path()}, "", "is the input file"},
     };
     for (const Case& c : cases) {

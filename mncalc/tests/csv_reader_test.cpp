@@ -35,7 +35,8 @@ ReadBack read_all(const std::string& text, std::size_t rows_per_batch = 2) {
     mncalc::RowBatch batch;
     while (reader.read_rows(batch, rows_per_batch)) {
         for (const auto& row : batch.rows) {
-            ReadBack::Row r{static_cast<long>(row.line), row.shape, std::string(batch.raw_text(row)), {}};
+            ReadBack::Row r{
+                static_cast<long>(row.line), row.shape, std::string(batch.raw_text(row)), {}};
             for (std::uint32_t i = 0; i < row.field_count; ++i) {
                 r.fields.emplace_back(batch.field(row, i));
             }
@@ -113,7 +114,8 @@ TEST(CsvReader, RowsLongerThanTheLimitStopTheReader) {
         text += line + "\n";
     }
     EXPECT_THROW(read_all(text), mncalc::InputError);
-    std::string one_line = "name,CH4\na," + std::string(mncalc::CsvReader::max_row_bytes * 3, '9') + "\n";
+    std::string one_line =
+        "name,CH4\na," + std::string(mncalc::CsvReader::max_row_bytes * 3, '9') + "\n";
     EXPECT_THROW(read_all(one_line), mncalc::InputError);
 }
 

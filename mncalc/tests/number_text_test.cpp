@@ -16,9 +16,18 @@ TEST(ReadNumber, AcceptedForms) {
         float value;
     };
     const Case cases[] = {
-        {"90", 90.0f},      {" 90.5 ", 90.5f},  {"+2", 2.0f},    {"-0.5", -0.5f},
-        {".5", 0.5f},       {"5.", 5.0f},       {"1.5e1", 15.0f}, {"1.5E+1", 15.0f},
-        {"25e-1", 2.5f},    {"", 0.0f},         {"  \t", 0.0f},  {"0.1", 0.1f},
+        {"90", 90.0f},
+        {" 90.5 ", 90.5f},
+        {"+2", 2.0f},
+        {"-0.5", -0.5f},
+        {".5", 0.5f},
+        {"5.", 5.0f},
+        {"1.5e1", 15.0f},
+        {"1.5E+1", 15.0f},
+        {"25e-1", 2.5f},
+        {"", 0.0f},
+        {"  \t", 0.0f},
+        {"0.1", 0.1f},
         // Rounded once to the nearest single-precision value, not via double.
         {"0.100000001490116119384765625", 0.1f},
     };
@@ -37,8 +46,15 @@ TEST(ReadNumber, RefusedForms) {
 }
 
 TEST(WriteNumber, ShortestTextReadsBackToTheSameFloat) {
-    const float values[] = {0.0f, 0.1f, 79.6164f, 100.0f, 1.0e-7f, 123456.79f, -3.25f,
-                            std::numeric_limits<float>::max(), std::numeric_limits<float>::denorm_min(),
+    const float values[] = {0.0f,
+                            0.1f,
+                            79.6164f,
+                            100.0f,
+                            1.0e-7f,
+                            123456.79f,
+                            -3.25f,
+                            std::numeric_limits<float>::max(),
+                            std::numeric_limits<float>::denorm_min(),
                             std::nextafter(80.0f, 0.0f)};
     for (float value : values) {
         std::string text;

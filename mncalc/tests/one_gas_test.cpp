@@ -78,14 +78,16 @@ TEST(OneGas, EachUnitConvertsBeforeTheLibraryCalculates) {
         const auto expected = tervol::calculate(composition);
         EXPECT_EQ(json["methane_number"].get<float>(), expected.methane_number) << c.arguments[1];
         EXPECT_EQ(json["status"].get<int>(), expected.status);
-        EXPECT_EQ(json["properties"]["density_kg_per_m3"].get<float>(), expected.properties.density);
+        EXPECT_EQ(json["properties"]["density_kg_per_m3"].get<float>(),
+                  expected.properties.density);
     }
 }
 
 TEST(OneGas, TotalOutsideTheBandIsRejectedUnlessNormalized) {
     const auto rejected = run_mncalc({"CH4=45", "C2H6=5"});
     EXPECT_EQ(rejected.exit_code, 1);
-    EXPECT_TRUE(contains(rejected.out, "Status                     -1: input rejected")) << rejected.out;
+    EXPECT_TRUE(contains(rejected.out, "Status                     -1: input rejected"))
+        << rejected.out;
     EXPECT_TRUE(contains(rejected.out, "Total entered              50 volume %")) << rejected.out;
     EXPECT_FALSE(contains(rejected.out, "kJ/kg")); // no properties of a rejected gas
 
@@ -102,11 +104,11 @@ TEST(OneGas, TotalOutsideTheBandIsRejectedUnlessNormalized) {
 TEST(OneGas, JsonCarriesTheWholeResult) {
     const auto json = json_of({"CH4=90", "C2H6=10"});
     EXPECT_EQ(json["methane_number"].get<float>(), tervol::calculate([] {
-                  tervol::Composition c{};
-                  c[10] = 90.0f;
-                  c[8] = 10.0f;
-                  return c;
-              }())
+                                                       tervol::Composition c{};
+                                                       c[10] = 90.0f;
+                                                       c[8] = 10.0f;
+                                                       return c;
+                                                   }())
                                                        .methane_number);
     EXPECT_EQ(json["methane_number_display"], "80");
     EXPECT_TRUE(json.contains("lambda1_methane_number"));
@@ -160,9 +162,9 @@ TEST(OneGas, UnreadableArgumentsAreUsageErrorsThatNameThem) {
 TEST(OneGas, HelpDocumentsUsageWithExamples) {
     const auto run = run_mncalc({"--help"});
     EXPECT_EQ(run.exit_code, 0);
-    for (const char* part : {"--csv", "--unit", "--normalize", "--json", "--listing", "--jobs",
-                             "--strict", "--format", "--properties", "mncalc CH4=90 C2H6=10",
-                             "Exit codes"}) {
+    for (const char* part :
+         {"--csv", "--unit", "--normalize", "--json", "--listing", "--jobs", "--strict", "--format",
+          "--properties", "mncalc CH4=90 C2H6=10", "Exit codes"}) {
         EXPECT_TRUE(contains(run.out, part)) << part;
     }
 }

@@ -7,9 +7,9 @@
 #include <sstream>
 #include <stdexcept>
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 extern char** environ;
@@ -23,7 +23,9 @@ std::string read_file(const std::string& path) {
     return content.str();
 }
 
-std::string fixture(const std::string& name) { return std::string(MNCALC_FIXTURES) + "/" + name; }
+std::string fixture(const std::string& name) {
+    return std::string(MNCALC_FIXTURES) + "/" + name;
+}
 
 std::vector<std::string> lines_of(const std::string& text) {
     std::vector<std::string> lines;
@@ -50,7 +52,9 @@ TempFile::~TempFile() {
     std::filesystem::remove_all(directory_, ignored);
 }
 
-std::string TempFile::read() const { return read_file(path_); }
+std::string TempFile::read() const {
+    return read_file(path_);
+}
 
 Run run_mncalc(const std::vector<std::string>& arguments, const std::string& input) {
     const TempFile in(input, "stdin");
@@ -60,8 +64,10 @@ Run run_mncalc(const std::vector<std::string>& arguments, const std::string& inp
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, in.path().c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
 
     std::vector<std::string> words = {MNCALC_BINARY};
     words.insert(words.end(), arguments.begin(), arguments.end());

@@ -77,9 +77,9 @@ TEST(TotalBand, NinetyNineToHundredAndOneInclusive) {
         float total;
         bool within;
     };
-    const Case cases[] = {{99.0f, true},   {101.0f, true},   {100.0f, true}, {98.99f, false},
-                          {101.01f, false}, {0.0f, false},   {-100.0f, false},
-                          {std::nanf(""), false}, {INFINITY, false}};
+    const Case cases[] = {{99.0f, true},    {101.0f, true},         {100.0f, true},
+                          {98.99f, false},  {101.01f, false},       {0.0f, false},
+                          {-100.0f, false}, {std::nanf(""), false}, {INFINITY, false}};
     for (const Case& c : cases) {
         EXPECT_EQ(mncalc::total_within_band(c.total), c.within) << c.total;
     }
