@@ -27,9 +27,12 @@ for jobs in 1 2; do
     echo "mncalc failed with $jobs jobs:"; grep -v '^\s' "$work/time$jobs.txt" | head -5; }
   seconds=$(awk -F': ' '/Elapsed \(wall clock\)/ {n=split($2,t,":"); s=0; for(i=1;i<=n;i++) s=s*60+t[i]; print s}' "$work/time$jobs.txt")
   peak_kb=$(awk -F': ' '/Maximum resident set size/ {print $2}' "$work/time$jobs.txt")
+  cpu=$(awk -F': ' '/Percent of CPU this job got/ {print $2}' "$work/time$jobs.txt")
   rate=$(awk -v r="$rows" -v s="$seconds" 'BEGIN {printf "%.0f", r / s}')
-  printf 'jobs %d: %8.2f s  %8d rows/s  peak %6.1f MB' "$jobs" "$seconds" "$rate" \
-    "$(awk -v k="$peak_kb" 'BEGIN {print k / 1024}')"
+  # The CPU share tells whether the other core was free: on a shared machine
+  # two jobs cannot beat one when they get no more than 100 %.
+  printf 'jobs %d: %8.2f s  %8d rows/s  peak %6.1f MB  cpu %5s' "$jobs" "$seconds" "$rate" \
+    "$(awk -v k="$peak_kb" 'BEGIN {print k / 1024}')" "$cpu"
   if [ -n "$rate1" ]; then
     awk -v a="$rate" -v b="$rate1" 'BEGIN {printf "  (%.2fx one job)", a / b}'
   fi

@@ -63,8 +63,13 @@ void write_gas_report(std::ostream& out, const EntrySettings& settings,
     if (!result.accepted) {
         total += settings.normalize ? " (must be above 0 to be scaled to 100)"
                                     : " (must be 99 to 101; --normalize scales any positive total)";
-    } else if (settings.normalize || settings.unit != Unit::volume) {
-        total += ", scaled to 100 volume %";
+    } else {
+        if (settings.normalize) {
+            total += ", scaled to 100";
+        }
+        if (settings.unit != Unit::volume) {
+            total += settings.normalize ? " and converted to volume %" : ", converted to volume %";
+        }
     }
     line(out, "Total entered", total);
 

@@ -18,7 +18,7 @@ constexpr const char* description =
     "many from a CSV file.";
 
 std::string footer() {
-    return "Components (any order, any letter case; missing ones are 0):\n  " +
+    return "Components (any order; missing ones are 0):\n  " +
            valid_component_names() +
            "\n"
            "\n"
@@ -42,6 +42,9 @@ std::string footer() {
            "error. A row whose sum the library rejects (status -1) has empty result cells and\n"
            "also counts as failed. JSON Lines objects hold the same fields, the input columns as\n"
            "strings, empty cells as null. Blank lines are kept as they are in CSV output.\n"
+           "A row longer than 1 MiB (a quote left open) ends the run after the rows before it.\n"
+           "A progress bar shows on standard error when it is a terminal and the run takes\n"
+           "more than a second.\n"
            "\n"
            "Totals: without --normalize the figures must add up to 99 to 101 (otherwise status\n"
            "-1); --normalize scales any positive total to 100 first, like the dialog's\n"
