@@ -177,6 +177,16 @@ PipelineSummary run_pipeline(CsvReader& reader, const RowWriter& writer, OutputS
             writing = write_front();
             continue;
         }
+        if (!reader.input_waiting()) {
+            // The producer is slow: write everything in flight before waiting for it.
+            while (writing && !in_flight.empty()) {
+                pipeline.wait_until_done(in_flight.front());
+                writing = write_front();
+            }
+            if (!writing) {
+                break;
+            }
+        }
         WorkItem* item = free_items.back();
         item->input.clear();
         try {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include <poll.h>
 #include <unistd.h>
 
 namespace mncalc {
@@ -203,9 +204,29 @@ bool CsvReader::read_header(CsvHeader& header) {
     return true;
 }
 
+bool CsvReader::line_buffered() const {
+    return eof_ ? begin_ < end_
+                : std::memchr(buffer_.data() + begin_, '\n', end_ - begin_) != nullptr;
+}
+
+bool CsvReader::input_waiting() const {
+    if (eof_ || line_buffered()) {
+        return true;
+    }
+    pollfd ready{fd_, POLLIN, 0};
+    return ::poll(&ready, 1, 0) != 0; // data, end of input, or an error to report
+}
+
 bool CsvReader::read_rows(RowBatch& batch, std::size_t max_rows) {
     const std::size_t before = batch.rows.size();
-    while (batch.rows.size() - before < max_rows && next_row(batch)) {
+    while (batch.rows.size() - before < max_rows) {
+        // Once there are rows, hand them on rather than wait for a slow pipe.
+        if (batch.rows.size() > before && !line_buffered()) {
+            break;
+        }
+        if (!next_row(batch)) {
+            break;
+        }
     }
     return batch.rows.size() > before;
 }

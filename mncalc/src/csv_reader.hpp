@@ -40,14 +40,19 @@ class CsvReader {
     // The first row that is not blank. False when the input holds none.
     bool read_header(CsvHeader& header);
 
-    // Appends rows until `max_rows` or the end of the input. False when no
-    // row was left.
+    // Appends rows until `max_rows`, the end of the input, or, once it has
+    // rows, until the next row would have to wait for more input. False
+    // when no row was left.
     bool read_rows(RowBatch& batch, std::size_t max_rows);
+
+    // False when reading on would wait for a slow producer (a pipe).
+    bool input_waiting() const;
 
     std::uint64_t bytes_consumed() const { return consumed_; }
 
   private:
     bool next_line(std::string_view& line);
+    bool line_buffered() const; // a whole line is in the buffer
     bool next_row(RowBatch& batch);
     void fill_buffer();
 
