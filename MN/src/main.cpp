@@ -15,10 +15,22 @@
 #include "tervol/tervol.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QStyleFactory>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("frontend"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0.1"));
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral(
+        "Methane Number Calculation: type a fuel gas's composition in volume, mole or mass\n"
+        "percent and press Calculate. Reports mn.lst and tervol.lst go to the directory\n"
+        "named by TEMP. The program ends through its Exit button with exit status 999\n"
+        "(reported as 231)."));
+    options.addHelpOption();
+    options.addVersionOption();
+    options.process(application); // --help and --version print and exit with 0
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     // Start-up: the state first, so the dialog's size is known to the frame.

@@ -99,6 +99,8 @@ void MainDialog::build_controls(const DialogUnits& units) {
             auto* field = new QLineEdit(this);
             make_read_only(field);
             field->setFrame(false);
+            // No panel either: the text stands on the dialog's ground.
+            field->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
             field->setTextMargins(0, 0, 0, 0);
             widget = field;
             break;
