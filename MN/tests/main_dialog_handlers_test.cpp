@@ -412,6 +412,17 @@ TEST_F(MainDialogHandlersTest, TempWithABlankUsesThePartBeforeIt) {
     EXPECT_TRUE(listing_exists());
 }
 
+TEST_F(MainDialogHandlersTest, MissingListingDirectoryStillCalculates) {
+    // The listing is skipped without a message; the result is still shown.
+    setenv("TEMP", (directory / "not" / "there").c_str(), 1);
+    fake_library.methane_number = 79.6164f;
+    type(ch4, "100");
+    handlers->button_clicked(id::calculate_button);
+    EXPECT_TRUE(controls.modal_boxes.empty());
+    EXPECT_EQ(controls.texts[id::result_field], "    80");
+    EXPECT_FALSE(fs::exists(directory / "not"));
+}
+
 TEST(FrontListingPath, FromTemp) {
     setenv("TEMP", "/data/reports", 1);
     EXPECT_EQ(mn::front_listing_path(), "/data/reports/mn.lst");
