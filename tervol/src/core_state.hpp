@@ -50,15 +50,23 @@ struct CoreState {
     // Per component.
     PerComponent<float> target_share{};      // z(c)
     PerComponent<std::array<int, group_list_capacity>> group_list{};
+    PerComponent<std::array<int, group_list_capacity>> list_position{}; // k(c,g) of each entry
     PerComponent<int> group_count{};         // n(c)
     PerComponent<int> selection_class{};     // K(c)
     PerComponent<float> selection_value{};   // V(c)
     PerComponent<float> bound_sum{};         // W(c)
     PerComponent<float> smallest_amount{};   // b(c)
     PerComponent<float> step_factor{};       // f(c)
+    PerComponent<float> largest_curvature{}; // h(c)
+    PerComponent<bool> step_factor_pending{}; // f(c) still to be formed from h(c)
     PerComponent<int> lead_group{};          // lead(c)
     PerComponent<float> reference_deviation{}; // q(c)
     PerComponent<float> apportioned_total{}; // T(c)
+
+    // The groups that appear in any component's list, ascending: no other
+    // group ever holds an amount.
+    std::array<int, tables::combustible_group_count> participating{};
+    int participating_count = 0;
 
     // Single values.
     float n2_free_total = 0.0f;              // T0
