@@ -34,6 +34,8 @@ TEST(Report, WholeReportsMatchGoldenFiles) {
     const Case cases[] = {
         // Published example for 90 % CH4 / 10 % C2H6, made on 5 March 2016 at 09:04:07.
         {"methane_90_ethane_10.lst", gas({{slot::CH4, 90.0f}, {slot::C2H6, 10.0f}})},
+        // Pure methane: one iteration, group A 1 alone, the others never evaluated.
+        {"methane_100.lst", gas({{slot::CH4, 100.0f}})},
         // No combustible part: the gas properties follow the trace heading directly.
         {"nitrogen_50_carbon_dioxide_50.lst", gas({{slot::N2, 50.0f}, {slot::CO2, 50.0f}})},
         // A sum of 90 is rejected: the report ends after the trace heading.
@@ -43,6 +45,53 @@ TEST(Report, WholeReportsMatchGoldenFiles) {
         const std::string expected = golden(c.file);
         ASSERT_FALSE(expected.empty()) << c.file;
         EXPECT_EQ(report_of(c.composition), expected) << c.file;
+    }
+}
+
+// The verdicts of the assessment and the inert-gas limits as whole
+// calculations report them.
+TEST(Report, VerdictsOfWholeCalculations) {
+    struct Case {
+        const char* what;
+        tervol::Composition composition;
+        std::string expected_part;
+    };
+    const Case cases[] = {
+        {"pure H2S: the clipped group holds 40 of 100", gas({{slot::H2S, 100.0f}}),
+         crlf({" BEI H2S.....SCHWEFEL-WASSERSTOF",
+               "     IST DAS SOLL VON100.0 PRZ MIT 40.0 UNTERSCHRITTEN",
+               " KEINE GUELTIGE METHANZAHL-BERECHNUNG !", "", "",
+               " ERGEBNIS NACH    1 ITERATIONS-SCHRITTEN"})},
+        {"extrapolated group", gas({{slot::H2S, 100.0f}}),
+         crlf({" BETEILIGTEN GEMISCHGRUPPE : A10",
+               "  H2S.....SCHWEFEL-WASSERSTOFF.: 40.000 PRZ",
+               "  C4H10...BUTAN................:   .000 PRZ",
+               "  CH4.....METHAN...............: 60.000 PRZ",
+               "  MESSBEREICH VERLASSEN, MZ EXTRAPOLIERT!", ""})},
+        {"CO and CH4 share no group: spread of the two groups",
+         gas({{slot::CO, 50.0f}, {slot::CH4, 50.0f}}),
+         crlf({"", " METHANZAHL-BERECHNUNG UNTER VORBEHALT !",
+               " METHANZAHL-DIFFERENZ = 24.18652 > 5", "",
+               " ERGEBNIS NACH    1 ITERATIONS-SCHRITTEN"})},
+        {"too little combustible, too much CO2", gas({{slot::CH4, 30.0f}, {slot::CO2, 70.0f}}),
+         crlf({"", "", " INERTGASFREIER ANTEIL = 30.000 PRZ < 40.0 PRZ",
+               " CO2-ANTEIL = 70.000 PRZ > 60.0 PRZ", " METHANZAHL (LAMBDA=1.) EXTRAPOLIERT", "",
+               "INERTGAS-GEMISCHGRUPPE: A20"})},
+        {"too much nitrogen", gas({{slot::CH4, 20.0f}, {slot::N2, 80.0f}}),
+         crlf({"", "", " INERTGASFREIER ANTEIL = 20.000 PRZ < 40.0 PRZ",
+               " N2-ANTEIL = 80.000 PRZ > 60.0 PRZ", " METHANZAHL (LAMBDA=1.) EXTRAPOLIERT", "",
+               "INERTGAS-GEMISCHGRUPPE: A20"})},
+        {"nitrogen listed with the inert group, left out of the result",
+         gas({{slot::CH4, 20.0f}, {slot::N2, 80.0f}}),
+         crlf({"  CH4.....METHAN...............: 20.000 PRZ",
+               "  CO2.....KOHLENDIOXYD.........:   .000 PRZ",
+               "  N2......STICKSTOFF...........: 80.000 PRZ"})},
+        {"the methane number of pure methane", gas({{slot::CH4, 20.0f}, {slot::N2, 80.0f}}),
+         crlf({" METHANZAHL (LAM=1.N2=0%)  = 99.18652"})},
+    };
+    for (const Case& c : cases) {
+        const std::string text = report_of(c.composition);
+        EXPECT_NE(text.find(c.expected_part), std::string::npos) << c.what << "\n" << text;
     }
 }
 
