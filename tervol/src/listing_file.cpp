@@ -3,6 +3,10 @@
 #include "kelvab/kelvab.h"
 #include "report_writer.hpp"
 
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace tervol::listing {
 namespace {
 
@@ -36,23 +40,42 @@ ReportStamp stamp_now() {
     return stamp;
 }
 
+// The earlier report is overwritten from the beginning and then cut to the
+// new length, not emptied when opened: emptying a file that has data makes
+// some file systems (ext4) write it out at once, which costs far more than
+// the calculation.
 ListingFile::ListingFile(const std::string& path) {
     if (!path.empty()) {
-        // Binary: the report's CR LF line ends are written as they stand.
-        file_ = std::fopen(path.c_str(), "wb");
+        descriptor_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     }
 }
 
 ListingFile::~ListingFile() {
-    if (file_ != nullptr) {
-        std::fclose(file_);
+    if (descriptor_ >= 0) {
+        if (!written_) {
+            static_cast<void>(::ftruncate(descriptor_, 0));
+        }
+        ::close(descriptor_);
     }
 }
 
 void ListingFile::write(std::string_view text) {
-    if (file_ != nullptr && !text.empty()) {
-        std::fwrite(text.data(), 1, text.size(), file_);
+    if (descriptor_ < 0 || written_) {
+        return;
     }
+    written_ = true;
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const auto count = ::write(descriptor_, text.data() + done, text.size() - done);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            break; // a full disk or a write error: the report stays short
+        }
+        done += static_cast<std::size_t>(count);
+    }
+    static_cast<void>(::ftruncate(descriptor_, static_cast<off_t>(done)));
 }
 
 Result calculate_with_listing_file(const Composition& gas, std::string& buffer) {

@@ -4,7 +4,6 @@
 
 #include "tervol/calculation.hpp"
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -22,9 +21,11 @@ std::string listing_path();
 // Date and time of the header from the local clock.
 ReportStamp stamp_now();
 
-// The report file of one call: created or emptied when constructed, closed
-// and kept when destroyed, on every path. A file that cannot be opened or
-// written is silently left out: the calculation never depends on its report.
+// The report file of one call: opened (created when missing) when
+// constructed, closed and kept when destroyed, on every path; it then holds
+// exactly what was written, nothing of an earlier report. A file that cannot
+// be opened or written is silently left out: the calculation never depends
+// on its report.
 class ListingFile {
   public:
     ListingFile() : ListingFile(listing_path()) {}
@@ -33,11 +34,13 @@ class ListingFile {
     ListingFile(const ListingFile&) = delete;
     ListingFile& operator=(const ListingFile&) = delete;
 
-    bool is_open() const { return file_ != nullptr; }
+    bool is_open() const { return descriptor_ >= 0; }
+    // The whole report at once, from the file's beginning.
     void write(std::string_view text);
 
   private:
-    std::FILE* file_ = nullptr;
+    int descriptor_ = -1;
+    bool written_ = false;
 };
 
 // The calculation of METHAN with its report in the file of listing_path(),
