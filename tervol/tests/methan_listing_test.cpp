@@ -7,7 +7,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -48,6 +47,27 @@ class MethanListing : public ::testing::Test {
     fs::path dir_;
 };
 
+// "dd.mm.yy  hh:mm:ss" after the request text of the header.
+bool has_clock_stamp(const std::string& report) {
+    const std::string request = "\r\n     INTERNAL REQUEST       ";
+    const std::size_t at = report.find(request);
+    if (at == std::string::npos) {
+        return false;
+    }
+    const std::string stamp = report.substr(at + request.size(), 20);
+    const std::string layout = "99.99.99  99:99:99\r\n";
+    if (stamp.size() != layout.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < layout.size(); ++i) {
+        const bool digit = stamp[i] >= '0' && stamp[i] <= '9';
+        if (layout[i] == '9' ? !digit : stamp[i] != layout[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The report of the same calculation through the C++ interface, with the
 // header's date and time taken from `like`.
 std::string expected_report(const tervol::Composition& composition, const std::string& like) {
@@ -66,15 +86,12 @@ TEST_F(MethanListing, EveryCallLeavesItsReport) {
         gas({{slot::N2, 50.0f}, {slot::CO2, 50.0f}}),
         gas({{slot::CH4, 80.0f}, {slot::O2, 10.0f}}), // rejected
     };
-    const std::regex stamp_line(
-        "\r\n     INTERNAL REQUEST       [0-3][0-9]\\.[01][0-9]\\.[0-9][0-9]  "
-        "[0-2][0-9]:[0-5][0-9]:[0-6][0-9]\r\n");
     for (const auto& composition : cases) {
         const Outcome o = methan(composition);
         const tervol::Result r = tervol::calculate(composition);
         EXPECT_EQ(o.status, r.status);
         const std::string report = read_file(report_path().string());
-        EXPECT_TRUE(std::regex_search(report, stamp_line));
+        EXPECT_TRUE(has_clock_stamp(report));
         EXPECT_EQ(report, expected_report(composition, report));
     }
 }
