@@ -12,6 +12,11 @@
 #include <algorithm>
 #include <cmath>
 
+// A single +, -, * or / of two floats, rounded to float, gives the same bits
+// as the operation in double rounded once to float; such formulas are written
+// in float directly. Formulas of more than one operation are carried in
+// double and rounded when stored.
+
 namespace tervol {
 
 namespace {
@@ -23,8 +28,7 @@ using tables::position_of;
 constexpr int iteration_limit = 1000;
 
 void evaluate_polynomial(CoreState& s, int g) {
-    const PolynomialValue v =
-        MZPOLY(tables::coefficients[g], s.position_share[g][1], s.position_share[g][2]);
+    const PolynomialValue v = MZPOLY_group(g, s.position_share[g][1], s.position_share[g][2]);
     s.methane_number[g] = v.value;
     s.dx[g] = v.dx;
     s.dy[g] = v.dy;
@@ -46,8 +50,8 @@ void clip_to_range(CoreState& s, int g) {
         if (!(wide(H[k]) - L[k] > 0.0)) {
             continue;
         }
-        const float below = store(wide(L[k]) - p[k]);
-        const float above = store(wide(H[k]) - p[k]);
+        const float below = L[k] - p[k];
+        const float above = H[k] - p[k];
         if (below > 0.0f) {
             d[k] = store(wide(share) * below * 0.01f);
             p[k] = L[k];
@@ -57,8 +61,7 @@ void clip_to_range(CoreState& s, int g) {
                 }
                 const float give_up = store(wide(p[j]) / (100.0 - wide(p[k])) * below);
                 const float r = MZDAMP(p[j], give_up);
-                mH[j] = store(std::min(wide(mH[j]), std::max(-(wide(r) * give_up),
-                                                             wide(mL[j]) + 1.0)));
+                mH[j] = std::min(mH[j], std::max(-(r * give_up), mL[j] + 1.0f));
                 d[j] = store(wide(mH[j]) * share * 0.01f);
             }
         } else {
@@ -77,7 +80,7 @@ void clip_to_range(CoreState& s, int g) {
                     continue;
                 }
                 const float take = store(wide(p[j]) / (100.0 - wide(p[k])) * above);
-                mL[j] = store(std::max(wide(mL[j]), std::min(-wide(take), wide(mH[j]) - 1.0)));
+                mL[j] = std::max(mL[j], std::min(-take, mH[j] - 1.0f));
                 d[j] = store(wide(mL[j]) * share * 0.01f);
             }
         } else {
@@ -110,8 +113,8 @@ float evaluate_groups(CoreState& s) {
         }
         for (int k = 1; k <= 3; ++k) {
             s.position_share[g][k] = store(wide(X[k]) / share * 100.0);
-            s.lower_margin[g][k] = store(wide(s.lower_bound[g][k]) - s.position_share[g][k]);
-            s.upper_margin[g][k] = store(wide(s.upper_bound[g][k]) - s.position_share[g][k]);
+            s.lower_margin[g][k] = s.lower_bound[g][k] - s.position_share[g][k];
+            s.upper_margin[g][k] = s.upper_bound[g][k] - s.position_share[g][k];
         }
         clip_to_range(s, g);
         evaluate_polynomial(s, g);
@@ -166,65 +169,47 @@ void share_clipping_corrections(CoreState& s) {
     }
 }
 
-// Step 3: slope of each group's methane number along a growth of the
-// component's share, the curvature, and the component's step factor.
-void slopes_and_curvatures(CoreState& s) {
-    for (int c = 1; c <= last_grouped_slot; ++c) {
-        s.reference_deviation[c] = 0.0f;
-    }
-    for (int c = 1; c <= last_grouped_slot; ++c) {
-        const int n = s.group_count[c];
-        if (n == 0) {
-            continue;
+// Step 3: slope of group g's methane number along a growth of the share of
+// position k, the other two positions giving way; returns the curvature.
+float slope_and_curvature(CoreState& s, int g, int k) {
+    const auto& p = s.position_share[g];
+    // Position 1 is not drawn on while it lies within 5 % of its lower bound.
+    auto first_can_give = [&] { return wide(p[1]) - wide(1.05f) * s.lower_bound[g][1] > 0.0; };
+    if (k == 1) {
+        const float third = store(100.0 - wide(p[1]) - p[2]);
+        float r = 1.0f;
+        if (third > 0.0f) {
+            r = p[2] / third;
+            r = store(wide(r) / (wide(r) + 1.0));
         }
-        float largest_curvature = 0.0f;
-        for (int i = 0; i < n; ++i) {
-            const int g = s.group_list[c][i];
-            const int k = s.list_position[c][i];
-            const auto& p = s.position_share[g];
-            const float third = store(100.0 - wide(p[1]) - p[2]);
-            // Position 1 is not drawn on while it lies within 5 % of its lower bound.
-            const bool first_can_give = wide(p[1]) - wide(1.05f) * s.lower_bound[g][1] > 0.0;
-            float curvature = 0.0f;
-            if (k == 1) {
-                float r = 1.0f;
-                if (third > 0.0f) {
-                    r = store(wide(p[2]) / third);
-                    r = store(wide(r) / (wide(r) + 1.0));
-                }
-                s.slope[g][1] = store(wide(s.dx[g]) - wide(s.dy[g]) * r);
-                curvature = store(wide(s.dxx[g]) - wide(s.dyy[g]) * r);
-            } else if (k == 2) {
-                float r = 1.0f;
-                if (third > 0.0f) {
-                    r = store(wide(p[1]) / third);
-                    if (!first_can_give) {
-                        r = 0.0f;
-                    }
-                    r = store(wide(r) / (wide(r) + 1.0));
-                }
-                s.slope[g][2] = store(wide(s.dy[g]) - wide(s.dx[g]) * r);
-                curvature = store(wide(s.dyy[g]) - wide(s.dxx[g]) * r);
-            } else {
-                float r1 = 1.0f;
-                float r2 = 0.0f;
-                if (p[2] > 0.0f) {
-                    float ratio = store(wide(p[1]) / p[2]);
-                    if (!first_can_give) {
-                        ratio = 0.0f;
-                    }
-                    r1 = store(wide(ratio) / (wide(ratio) + 1.0));
-                    r2 = store(1.0 / (wide(ratio) + 1.0));
-                }
-                s.slope[g][3] = store(-(wide(s.dy[g]) * r2 + wide(s.dx[g]) * r1));
-                curvature = store(-(wide(s.dyy[g]) * r2 + wide(s.dxx[g]) * r1));
+        s.slope[g][1] = store(wide(s.dx[g]) - wide(s.dy[g]) * r);
+        return store(wide(s.dxx[g]) - wide(s.dyy[g]) * r);
+    }
+    if (k == 2) {
+        const float third = store(100.0 - wide(p[1]) - p[2]);
+        float r = 1.0f;
+        if (third > 0.0f) {
+            r = p[1] / third;
+            if (!first_can_give()) {
+                r = 0.0f;
             }
-            largest_curvature = std::max(largest_curvature, std::fabs(curvature));
+            r = store(wide(r) / (wide(r) + 1.0));
         }
-        // The step factor itself is formed only when the balancing needs it.
-        s.largest_curvature[c] = largest_curvature;
-        s.step_factor_pending[c] = true;
+        s.slope[g][2] = store(wide(s.dy[g]) - wide(s.dx[g]) * r);
+        return store(wide(s.dyy[g]) - wide(s.dxx[g]) * r);
     }
+    float r1 = 1.0f;
+    float r2 = 0.0f;
+    if (p[2] > 0.0f) {
+        float ratio = p[1] / p[2];
+        if (!first_can_give()) {
+            ratio = 0.0f;
+        }
+        r1 = store(wide(ratio) / (wide(ratio) + 1.0));
+        r2 = store(1.0 / (wide(ratio) + 1.0));
+    }
+    s.slope[g][3] = store(-(wide(s.dy[g]) * r2 + wide(s.dx[g]) * r1));
+    return store(-(wide(s.dyy[g]) * r2 + wide(s.dxx[g]) * r1));
 }
 
 // Step factor of component c: small where the groups' methane numbers bend
@@ -254,7 +239,7 @@ struct Statistics {
 // Step 4: mean methane number, deviations, mean absolute deviation, spread.
 Statistics deviation_statistics(CoreState& s, float weighted) {
     Statistics st;
-    st.mean = store(wide(weighted) * 0.01f);
+    st.mean = weighted * 0.01f;
     float lowest = 1000.0f;
     float highest = -1000.0f;
     float total_deviation = 0.0f;
@@ -268,13 +253,13 @@ Statistics deviation_statistics(CoreState& s, float weighted) {
             highest = std::max(highest, s.methane_number[g]);
         }
         if (share > 0.0f) {
-            s.deviation[g] = store(wide(s.methane_number[g]) - st.mean);
+            s.deviation[g] = s.methane_number[g] - st.mean;
             total_deviation =
                 store(wide(total_deviation) + std::fabs(wide(s.deviation[g])) * share);
         }
     }
-    st.mean_absolute_deviation = store(wide(total_deviation) * 0.01f);
-    s.spread = store(wide(highest) - lowest);
+    st.mean_absolute_deviation = total_deviation * 0.01f;
+    s.spread = highest - lowest;
     return st;
 }
 
@@ -293,42 +278,63 @@ void report_iteration(const CoreState& s, int iteration, const Statistics& st,
     observer->on_iteration(trace);
 }
 
-// Step 5: relative deviations, improvement potentials, lead groups.
-void relative_deviations(CoreState& s, float mad) {
-    if (!(mad > 0.0f)) {
-        return;
+// Step 5 for one group of a component: relative deviation, improvement
+// potential, lead group.
+void relative_deviation(CoreState& s, int c, int g, int k, float mad) {
+    const float p = s.position_share[g][k];
+    const float L = s.lower_bound[g][k];
+    const float H = s.upper_bound[g][k];
+    const float G = s.slope[g][k];
+    const float wanted = -(G * s.deviation[g]);
+    float room = 0.0f;
+    if (wanted < 0.0f) {
+        room = p - L; // should shrink in this group
+    } else if (wanted > 0.0f) {
+        room = H - p; // should grow
     }
+    s.improvement[g] = store(wide(s.improvement[g]) + std::fabs(wide(G)) * room);
+    s.relative_deviation[g] = std::fabs(s.deviation[g]) / mad;
+    const bool can_move = (wanted < 0.0f && wide(p) - L > wide(0.01f)) ||
+                          (wanted > 0.0f && wide(H) - p > wide(0.01f));
+    if (s.relative_deviation[g] > s.reference_deviation[c] && can_move) {
+        s.reference_deviation[c] = s.relative_deviation[g];
+        s.lead_group[c] = g;
+    }
+    if (!(p > 0.0f)) {
+        --s.active_shared_members[g];
+    }
+}
+
+// Steps 3 and 5 in one pass over the components: neither reads what the
+// other writes for another component, and both run in component order.
+// Step 5 only when the mean absolute deviation is positive; the step factor
+// itself is formed only when the balancing needs it.
+void slopes_and_relative_deviations(CoreState& s, float mad) {
+    const bool deviations = mad > 0.0f;
     for (int c = 1; c <= last_grouped_slot; ++c) {
-        for (int i = 0; i < s.group_count[c]; ++i) {
-            const int g = s.group_list[c][i];
-            const int k = s.list_position[c][i];
-            const float p = s.position_share[g][k];
-            const float L = s.lower_bound[g][k];
-            const float H = s.upper_bound[g][k];
-            const float G = s.slope[g][k];
-            const float wanted = store(-(wide(G) * s.deviation[g]));
-            float room = 0.0f;
-            if (wanted < 0.0f) {
-                room = store(wide(p) - L); // should shrink in this group
-            } else if (wanted > 0.0f) {
-                room = store(wide(H) - p); // should grow
-            }
-            s.improvement[g] = store(wide(s.improvement[g]) + std::fabs(wide(G)) * room);
-            s.relative_deviation[g] = store(std::fabs(wide(s.deviation[g])) / mad);
-            const bool can_move = (wanted < 0.0f && wide(p) - L > wide(0.01f)) ||
-                                  (wanted > 0.0f && wide(H) - p > wide(0.01f));
-            if (s.relative_deviation[g] > s.reference_deviation[c] && can_move) {
-                s.reference_deviation[c] = s.relative_deviation[g];
-                s.lead_group[c] = g;
-            }
-            if (!(p > 0.0f)) {
-                --s.active_shared_members[g];
+        s.reference_deviation[c] = 0.0f;
+        const int n = s.group_count[c];
+        if (n == 0) {
+            continue;
+        }
+        float largest_curvature = 0.0f;
+        for (int i = 0; i < n; ++i) {
+            const float curvature = slope_and_curvature(s, s.group_list[c][i], s.list_position[c][i]);
+            largest_curvature = std::max(largest_curvature, std::fabs(curvature));
+        }
+        s.largest_curvature[c] = largest_curvature;
+        s.step_factor_pending[c] = true;
+        if (deviations) {
+            for (int i = 0; i < n; ++i) {
+                relative_deviation(s, c, s.group_list[c][i], s.list_position[c][i], mad);
             }
         }
     }
-    for (int i = 0; i < s.participating_count; ++i) {
-        const int g = s.participating[i];
-        s.improvement[g] = store(wide(s.improvement[g]) * 0.01f);
+    if (deviations) {
+        for (int i = 0; i < s.participating_count; ++i) {
+            const int g = s.participating[i];
+            s.improvement[g] = s.improvement[g] * 0.01f;
+        }
     }
 }
 
@@ -439,24 +445,24 @@ bool reintroduce(CoreState& s, int c, const Statistics& st) {
         const int lead_k = position_of(c, lead);
         float& d = s.amount_change[g][k];
         if (g == lead) {
-            d = store(wide(-0.1f) * std::min(s.group_share[g], s.target_share[c]));
+            d = -0.1f * std::min(s.group_share[g], s.target_share[c]);
         }
         if (!(s.group_share[g] > 0.0f)) {
             // An empty group: rate it as the pure component.
             s.position_share[g] = {};
             s.position_share[g][k] = 100.0f;
             evaluate_polynomial(s, g);
-            s.deviation[g] = store(wide(s.methane_number[g]) - st.mean);
+            s.deviation[g] = s.methane_number[g] - st.mean;
             s.relative_deviation[g] =
                 st.mean_absolute_deviation > 0.0f
-                    ? store(std::fabs(wide(s.deviation[g])) / st.mean_absolute_deviation)
+                    ? std::fabs(s.deviation[g]) / st.mean_absolute_deviation
                     : 0.0f;
         }
         if (s.relative_deviation[g] > s.relative_deviation[lead]) {
             d = 0.0f;
             --active;
         } else {
-            d = store(wide(-0.10001f) * s.amount_change[lead][lead_k]);
+            d = -0.10001f * s.amount_change[lead][lead_k];
             if (d < 0.0f) {
                 d = 0.0f;
                 --active;
@@ -497,7 +503,7 @@ Balance balance(CoreState& s, int c, int iteration) {
             const int g = list[i];
             float& d = change(i);
             if (g != excluded && (negatives ? d <= 0.0f : d >= 0.0f)) {
-                d = store(wide(d) * factor);
+                d = d * factor;
             }
         }
         return Balance::update;
@@ -525,8 +531,8 @@ Balance balance(CoreState& s, int c, int iteration) {
         neg -= d;
     }
     sum -= d;
-    d = store(wide(step_factor(s, c, iteration)) * d);
-    d = store(wide(d) * MZDAMP(s.smallest_amount[c], d));
+    d = step_factor(s, c, iteration) * d;
+    d = d * MZDAMP(s.smallest_amount[c], d);
     sum += d;
     excluded = lead;
     if (sum == 0.0) {
@@ -567,7 +573,7 @@ float update(CoreState& s, int c, float change_measure) {
         const float d = s.amount_change[g][k];
         const float share = s.group_share[g];
         float& X = s.amount[g][k];
-        X = store(wide(X) + d);
+        X = X + d;
         if (X != 0.0f) {
             if (wide(X) / s.target_share[c] - wide(0.00001f) <= 0.0) {
                 X = 0.0f;
@@ -575,7 +581,7 @@ float update(CoreState& s, int c, float change_measure) {
             } else {
                 float above_bound = store(wide(X) - wide(s.lower_bound[g][k]) * share * 0.01f);
                 if (!(above_bound > 0.0f)) {
-                    above_bound = store(wide(share) * 0.01f);
+                    above_bound = share * 0.01f;
                 }
                 s.smallest_amount[c] = std::min(s.smallest_amount[c], above_bound);
             }
@@ -592,10 +598,9 @@ void optimise(CoreState& s, IterationObserver* observer) {
     for (int iteration = 1;; ++iteration) {
         const float weighted = evaluate_groups(s);
         share_clipping_corrections(s);
-        slopes_and_curvatures(s);
         const Statistics st = deviation_statistics(s, weighted);
         report_iteration(s, iteration, st, observer);
-        relative_deviations(s, st.mean_absolute_deviation);
+        slopes_and_relative_deviations(s, st.mean_absolute_deviation);
 
         float change_measure = 0.0f;
         for (int c = 1; c <= last_grouped_slot; ++c) {

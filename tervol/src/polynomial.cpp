@@ -43,7 +43,7 @@ float MZDAMP(float amount, float change) {
     if (!(amount > 0.0f)) {
         return 0.0f;
     }
-    const float t = store(std::fabs(wide(change) / amount));
+    const float t = std::fabs(change / amount);
     if (t < 2.4465f) {
         return store(std::exp(wide(-0.4088f) * t));
     }

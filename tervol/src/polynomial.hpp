@@ -27,3 +27,14 @@ float MZPOLY_value(const tables::CoefficientRow& row, float x, float y);
 float MZDAMP(float amount, float change);
 
 } // namespace tervol
+
+namespace tervol {
+
+// MZPOLY for group g (1 to 20) of the coefficient table, specialised per
+// group so that terms with a zero coefficient cost nothing. Bit-identical to
+// MZPOLY(tables::coefficients[g], x, y) for every finite x and y: the same
+// terms are added in the same order, and a product of a zero coefficient
+// with a finite power adds nothing.
+PolynomialValue MZPOLY_group(int group, float x, float y);
+
+} // namespace tervol

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -58,6 +59,21 @@ TEST(MZPOLY, PublishedDerivatives) {
     const auto inert = MZPOLY(coefficients[20], 100, 0);
     EXPECT_EQ(inert.dx, f("-0.67698914"));
     EXPECT_EQ(inert.dy, f("0.24087979"));
+}
+
+TEST(MZPOLY, GroupEvaluatorsAreBitIdenticalToTheGeneralOne) {
+    auto same = [](float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+    for (int g = 1; g <= 20; ++g) {
+        for (float x = -20.0f; x <= 120.0f; x += 0.37f) {
+            for (float y = -20.0f; y <= 120.0f; y += 0.53f) {
+                const auto a = MZPOLY(coefficients[g], x, y);
+                const auto b = tervol::MZPOLY_group(g, x, y);
+                ASSERT_TRUE(same(a.value, b.value) && same(a.dx, b.dx) && same(a.dy, b.dy) &&
+                            same(a.dxx, b.dxx) && same(a.dyy, b.dyy))
+                    << "A" << g << " at (" << x << ", " << y << ")";
+            }
+        }
+    }
 }
 
 TEST(MZDAMP, PublishedValues) {
