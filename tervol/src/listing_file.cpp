@@ -43,10 +43,11 @@ ReportStamp stamp_now() {
 // The earlier report is overwritten from the beginning and then cut to the
 // new length, not emptied when opened: emptying a file that has data makes
 // some file systems (ext4) write it out at once, which costs far more than
-// the calculation.
+// the calculation. Non-blocking: a pipe without a reader under the report's
+// name must not hang the call (regular files ignore the flag).
 ListingFile::ListingFile(const std::string& path) {
     if (!path.empty()) {
-        descriptor_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+        descriptor_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -136,6 +137,8 @@ TEST_F(MethanListing, UnwritableReportLeavesTheResultAlone) {
     const std::string long_dir = dir + "/" + std::string(244 - dir.size() - 1, 'x'); // 244 characters
     fs::create_directories(long_dir + "y");
     fs::create_directories(dir_ / "blocked" / "tervol.lst"); // a directory where the file would go
+    fs::create_directories(dir_ / "piped");
+    ASSERT_EQ(::mkfifo((dir_ / "piped" / "tervol.lst").c_str(), 0600), 0); // nobody reads it
     const std::set<fs::path> before = tree(dir_);
     struct Case {
         const char* what;
@@ -145,6 +148,7 @@ TEST_F(MethanListing, UnwritableReportLeavesTheResultAlone) {
         {"missing directory", dir + "/missing"},
         {"blank cuts TEMP to a missing directory", dir + "/miss ing"},
         {"report name taken by a directory", dir + "/blocked"},
+        {"report name taken by a pipe without a reader: no hang", dir + "/piped"},
         {"path of 256 characters: neither written nor cut", long_dir + "y"},
     };
     const auto composition = gas({{slot::CH4, 90.0f}, {slot::C2H6, 10.0f}});
