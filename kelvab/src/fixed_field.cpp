@@ -63,6 +63,16 @@ void format_real(char* out, float value, int width, int decimals) {
         return;
     }
     const double magnitude = std::fabs(static_cast<double>(value));
+    const bool negative = std::signbit(value) && value != 0.0f;
+    // Sure not to fit: a rounded magnitude of at least 10^k has k + 1 integer
+    // digits, and the point, the decimals and the sign need their columns
+    // too. Cheap, and the usual case of the trace's never-evaluated groups.
+    const int room_for_digits = width - 1 - decimals - (negative ? 1 : 0);
+    if (room_for_digits < 0 ||
+        (room_for_digits <= max_decimals && magnitude >= powers[room_for_digits])) {
+        fill(out, '*', width);
+        return;
+    }
     // Reports format thousands of fields per calculation: the usual
     // magnitudes are laid out from an integer, without any string.
     const double scaled = magnitude * powers[decimals];
@@ -86,7 +96,7 @@ void format_real(char* out, float value, int width, int decimals) {
                 units /= 10;
             } while (units != 0);
         }
-        if (std::signbit(value) && value != 0.0f) {
+        if (negative) {
             text[--start] = '-';
         }
         const int length = static_cast<int>(sizeof text) - start;

@@ -128,17 +128,27 @@ void ReportWriter::composition(const Composition& gas) {
 }
 
 void ReportWriter::trace(const IterationTrace& trace) {
-    blanks(1);
-    integer(trace.iteration, 5);
-    blanks(1);
-    real(trace.mean_methane_number, 4, 1);
-    blanks(1);
-    real(trace.mean_absolute_deviation, 6, 3);
+    // Up to a thousand lines per report: laid out in place, appended at once.
+    constexpr std::size_t length = 1 + 5 + 1 + 4 + 1 + 6 + combustible_group_count * (1 + 4);
+    char line[length + 2];
+    char* at = line;
+    *at++ = ' ';
+    kelvab::format_integer(at, trace.iteration, 5);
+    at += 5;
+    *at++ = ' ';
+    kelvab::format_real(at, trace.mean_methane_number, 4, 1);
+    at += 4;
+    *at++ = ' ';
+    kelvab::format_real(at, trace.mean_absolute_deviation, 6, 3);
+    at += 6;
     for (const float group_methane_number : trace.group_methane_number) {
-        blanks(1);
-        real(group_methane_number, 4, 1);
+        *at++ = ' ';
+        kelvab::format_real(at, group_methane_number, 4, 1);
+        at += 4;
     }
-    end_line();
+    *at++ = '\r';
+    *at++ = '\n';
+    text_.append(line, sizeof line);
 }
 
 void ReportWriter::assessment(const Result& result) {
