@@ -19,10 +19,11 @@ constexpr std::size_t target_label_length = 28;
 // Groups below this share (percent of the combustible gas) are not reported.
 constexpr float reported_group_share = 0.05f;
 constexpr float spread_limit = 5.0f;
-// Limits of the inert-gas correction, as the range table of group A20 holds them.
-constexpr float combustible_limit = 40.0f;
-constexpr float inert_limit = 60.0f;
-// The label fills its 31 columns and 100.000 the 7 after it.
+// Limits of the inert-gas correction: the measured range of the inert group.
+constexpr float combustible_limit = tables::range_min[tables::inert_group][1];
+constexpr float co2_limit = tables::range_max[tables::inert_group][2];
+constexpr float n2_limit = tables::range_max[tables::inert_group][3];
+// The reference of the inert-gas correction: pure methane.
 constexpr float pure_methane_share = 100.0f;
 
 bool neglected(int slot) { return slot == tables::N2 || slot == tables::O2 || slot == tables::H2O; }
@@ -235,7 +236,7 @@ void ReportWriter::inert_correction(const Result& result) {
         text(" CO2-ANTEIL =");
         real(inert.co2, 7, 3);
         text(" PRZ >");
-        real(inert_limit, 5, 1);
+        real(co2_limit, 5, 1);
         text(" PRZ");
         end_line();
     }
@@ -243,7 +244,7 @@ void ReportWriter::inert_correction(const Result& result) {
         text(" N2-ANTEIL =");
         real(inert.n2, 7, 3);
         text(" PRZ >");
-        real(inert_limit, 5, 1);
+        real(n2_limit, 5, 1);
         text(" PRZ");
         end_line();
     }
