@@ -11,6 +11,7 @@ PACKAGES="
   python3
   qt6-base-dev qt6-base-dev-tools libgl-dev
   xvfb xauth x11-apps
+  fonts-dejavu-core xdg-utils
   nlohmann-json3-dev libcli11-dev libcsv-dev
   valgrind
 "

@@ -41,6 +41,10 @@ TEST(FixedField, RealFields) {
         {1e30f, 7, 1, "*******"},
         {5.3f, 6, 3, " 5.300"},
         {4124.5f, 7, 1, " 4124.5"},
+        {-0.5f, 3, 1, "-.5"},               // no integer digit: a full field still fits
+        {999.94f, 5, 1, "999.9"},
+        {1000.0f, 5, 1, "*****"},           // integer digits alone overflow
+        {0.4f, 1, 0, "*"},                  // "0." needs two columns
     };
     for (const Case& c : cases) {
         EXPECT_EQ(kelvab::real_field(c.value, c.width, c.decimals), c.expected)

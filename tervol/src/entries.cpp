@@ -1,9 +1,12 @@
 // The three exported entries: thin shims over the C++ calculation. This file
 // owns the one library-global record the entries need between calls.
+#include "listing_file.hpp"
 #include "tervol/calculation.hpp"
 #include "tervol/tervol.h"
+#include "version.hpp"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -11,6 +14,8 @@ struct LibraryState {
     // Gas properties of the last accepted call, handed on by MZVEKS after a
     // rejected one; zero before the first.
     tervol::GasProperties last_accepted_properties{};
+    // The report of the call, kept so that its storage is reused.
+    std::string report;
 };
 
 LibraryState library_state;
@@ -27,7 +32,8 @@ TERVOL_API void TERVOL_CALL METHAN(const float composition[TERVOL_COMPONENT_COUN
     try {
         tervol::Composition gas{};
         std::copy(composition, composition + TERVOL_COMPONENT_COUNT, gas.begin());
-        const tervol::Result result = tervol::calculate(gas);
+        const tervol::Result result =
+            tervol::listing::calculate_with_listing_file(gas, library_state.report);
         *status = result.status;
         *methane_number = result.methane_number;
         *methane_number_inert_free = result.methane_number_inert_free;
@@ -69,9 +75,9 @@ TERVOL_API void TERVOL_CALL MZVEKS(double* co, double* c4h6, double* c4h8, doubl
 }
 
 TERVOL_API void TERVOL_CALL DLLVER(int32_t* major, int32_t* minor, int32_t* patch) {
-    *major = 2;
-    *minor = 0;
-    *patch = 1;
+    *major = tervol::version_major;
+    *minor = tervol::version_minor;
+    *patch = tervol::version_patch;
 }
 
 } // extern "C"

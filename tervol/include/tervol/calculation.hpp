@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <iosfwd>
 
 namespace tervol {
 
@@ -105,5 +106,18 @@ struct Result {
 // removal, normalisation, apportionment, optimisation, assessment, inert-gas
 // correction and gas properties.
 Result calculate(const Composition& composition, IterationObserver* observer = nullptr);
+
+// Date "dd.mm.yy" and time "hh:mm:ss" shown in the report's header.
+struct ReportStamp {
+    std::array<char, 8> date{'0', '1', '.', '0', '1', '.', '0', '0'};
+    std::array<char, 8> time{'0', '0', ':', '0', '0', ':', '0', '0'};
+};
+
+// `calculate`, and the report "tervol.lst" that METHAN leaves in TEMP,
+// written byte for byte to `report` (open it in binary mode: lines end in
+// CR LF, and the one non-ASCII character is the code-page-1252 byte 0xFC). A
+// failing stream keeps its error state and does not affect the result.
+Result calculate_with_report(const Composition& composition, std::ostream& report,
+                             const ReportStamp& stamp);
 
 } // namespace tervol
