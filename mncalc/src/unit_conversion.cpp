@@ -91,7 +91,7 @@ tervol::Composition to_volume_percent(const EntryValues& entries, Unit unit) {
         }
         weight = weight * wide(real_gas_factor[s]) * wide(ideal_molar_volume);
         volume[s] = store(weight);
-        total = store(wide(total) + weight);
+        total = store(wide(total) + wide(volume[s])); // the stored weight, as the dialog adds it
     }
     const float factor = store(100.0 / wide(total));
     for (float& value : volume) {
