@@ -24,4 +24,13 @@ Evaluation evaluate(const EntryValues& entries, const EntrySettings& settings) {
     return evaluation;
 }
 
+Evaluation evaluate(const EntryValues& entries, const EntrySettings& settings, std::ostream& report,
+                    const tervol::ReportStamp& stamp) {
+    Evaluation evaluation;
+    evaluation.entry_total = entry_total(entries);
+    evaluation.composition = library_composition(entries, evaluation.entry_total, settings);
+    evaluation.result = tervol::calculate_with_report(evaluation.composition, report, stamp);
+    return evaluation;
+}
+
 } // namespace mncalc

@@ -6,6 +6,8 @@
 
 #include "tervol/calculation.hpp"
 
+#include <ostream>
+
 namespace mncalc {
 
 struct EntrySettings {
@@ -27,5 +29,10 @@ tervol::Composition library_composition(const EntryValues& entries, float entry_
                                         const EntrySettings& settings);
 
 Evaluation evaluate(const EntryValues& entries, const EntrySettings& settings);
+
+// The same, also writing the library's complete report of the calculation
+// to `report` (a binary stream: its lines end in CR LF).
+Evaluation evaluate(const EntryValues& entries, const EntrySettings& settings, std::ostream& report,
+                    const tervol::ReportStamp& stamp);
 
 } // namespace mncalc

@@ -18,8 +18,7 @@ constexpr const char* description =
     "many from a CSV file.";
 
 std::string footer() {
-    return "Components (any order; missing ones are 0):\n  " +
-           valid_component_names() +
+    return "Components (any order; missing ones are 0):\n  " + valid_component_names() +
            "\n"
            "\n"
            "One gas:\n"

@@ -7,7 +7,12 @@
 #include "gas_report_text.hpp"
 #include "json_output.hpp"
 
+#include "kelvab/kelvab.h"
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fstream>
 #include <iostream>
 
 namespace mncalc {
@@ -19,8 +24,26 @@ int run_single_gas(const Options& options) {
         return exit_usage;
     }
     const EntrySettings settings{options.unit, options.normalize};
-    // TODO(listing): write the library's report to options.listing_path.
-    const Evaluation evaluation = evaluate(read.entries, settings);
+    Evaluation evaluation;
+    if (options.listing_path.empty()) {
+        evaluation = evaluate(read.entries, settings);
+    } else {
+        std::ofstream report(options.listing_path, std::ios::binary | std::ios::trunc);
+        if (!report) {
+            std::fprintf(stderr, "mncalc: cannot open '%s' for writing: %s\n",
+                         options.listing_path.c_str(), std::strerror(errno));
+            return exit_usage;
+        }
+        tervol::ReportStamp stamp;
+        kelvab::date_time_texts(stamp.date.data(), stamp.time.data());
+        evaluation = evaluate(read.entries, settings, report, stamp);
+        report.close();
+        if (!report) {
+            std::fprintf(stderr, "mncalc: cannot write the report '%s'\n",
+                         options.listing_path.c_str());
+            return exit_failed_rows;
+        }
+    }
 
     if (options.json) {
         std::cout << dump(gas_result_json(read.entries, settings, evaluation)) << '\n';

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
+
 namespace {
 
 using mncalc_test::run_mncalc;
@@ -167,6 +170,36 @@ TEST(OneGas, HelpDocumentsUsageWithExamples) {
           "--properties", "mncalc CH4=90 C2H6=10", "Exit codes"}) {
         EXPECT_TRUE(contains(run.out, part)) << part;
     }
+}
+
+TEST(OneGas, ListingIsTheLibraryReportOfTheConvertedGas) {
+    const mncalc_test::TempFile listing("", "tervol.lst");
+    const auto run = run_mncalc(
+        {"--json", "--unit", "mass", "--listing", listing.path(), "CH4=80", "C2H6=12", "N2=8"});
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    const auto json = mncalc::Json::parse(run.out);
+    const std::string written = listing.read();
+
+    // The time stamp is the one moment the report does not repeat: take it
+    // from the header line "     INTERNAL REQUEST       dd.mm.yy  hh:mm:ss".
+    const std::size_t at = written.find("INTERNAL REQUEST");
+    ASSERT_NE(at, std::string::npos) << written;
+    tervol::ReportStamp stamp;
+    std::copy_n(written.begin() + static_cast<long>(at) + 23, 8, stamp.date.begin());
+    std::copy_n(written.begin() + static_cast<long>(at) + 33, 8, stamp.time.begin());
+
+    std::ostringstream expected;
+    const auto result = tervol::calculate_with_report(
+        composition_in(json["composition_volume_percent"]), expected, stamp);
+    EXPECT_EQ(written, expected.str());
+    EXPECT_EQ(json["methane_number"].get<float>(), result.methane_number);
+}
+
+TEST(OneGas, ListingThatCannotBeOpenedIsAUsageError) {
+    const auto run = run_mncalc({"--listing", "/nonexistent/dir/tervol.lst", "CH4=100"});
+    EXPECT_EQ(run.exit_code, 2);
+    EXPECT_TRUE(contains(run.err, "cannot open '/nonexistent/dir/tervol.lst'")) << run.err;
+    EXPECT_TRUE(run.out.empty());
 }
 
 } // namespace
