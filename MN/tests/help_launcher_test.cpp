@@ -1,6 +1,6 @@
 #include "mn/help_launcher.h"
 
-#include "scratch_directory.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 

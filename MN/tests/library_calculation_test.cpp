@@ -7,7 +7,7 @@
 #include "kelvab/kelvab.h"
 #include "tervol/tervol.h"
 
-#include "scratch_directory.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -19,17 +19,9 @@
 namespace {
 
 namespace fs = std::filesystem;
+using mn::testing::file_bytes;
+using mn::testing::fixed_date_time;
 namespace id = mn::id;
-
-void fixed_date_time(char* date, char* time) {
-    std::copy_n("05.03.16", 8, date);
-    std::copy_n("09:04:07", 8, time);
-}
-
-std::string file_bytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class LibraryCalculationTest : public ::testing::Test {
 protected:

@@ -6,7 +6,7 @@
 #include "mn/resource.h"
 #include "mn/unit_conversion.h"
 
-#include "scratch_directory.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +19,8 @@
 namespace {
 
 namespace fs = std::filesystem;
+using mn::testing::file_bytes;
+using mn::testing::fixed_date_time;
 using mn::testing::FakeDialogControls;
 namespace id = mn::id;
 
@@ -45,17 +47,6 @@ void fake_dllver(int32_t* major, int32_t* minor, int32_t* patch) {
     *major = 2;
     *minor = 0;
     *patch = 1;
-}
-
-// 5 March 2016, 09:04:07: the date of the published listing example.
-void fixed_date_time(char* date, char* time) {
-    std::copy_n("05.03.16", 8, date);
-    std::copy_n("09:04:07", 8, time);
-}
-
-std::string file_bytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 class MainDialogHandlersTest : public ::testing::Test {

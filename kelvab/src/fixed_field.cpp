@@ -15,6 +15,17 @@ void fill(char* out, char c, int width) {
     }
 }
 
+// Right-aligns `text` in `width` columns; asterisks when it does not fit.
+void right_align(char* out, const std::string& text, int width) {
+    const int length = static_cast<int>(text.size());
+    if (length > width) {
+        fill(out, '*', width);
+        return;
+    }
+    fill(out, ' ', width - length);
+    std::memcpy(out + (width - length), text.data(), text.size());
+}
+
 constexpr double powers[max_decimals + 1] = {1e0, 1e1, 1e2, 1e3, 1e4,  1e5, 1e6,
                                              1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
 // Below this a float times a power of ten up to 10^12 is an exact integer
@@ -118,27 +129,14 @@ void format_real(char* out, float value, int width, int decimals) {
     text += integer_part;
     text += '.';
     text += fraction;
-    const int length = static_cast<int>(text.size());
-    if (length > width) {
-        fill(out, '*', width);
-        return;
-    }
-    fill(out, ' ', width - length);
-    std::memcpy(out + (width - length), text.data(), text.size());
+    right_align(out, text, width);
 }
 
 void format_integer(char* out, int64_t value, int width) {
     if (width <= 0) {
         return;
     }
-    const std::string text = std::to_string(value);
-    const int length = static_cast<int>(text.size());
-    if (length > width) {
-        fill(out, '*', width);
-        return;
-    }
-    fill(out, ' ', width - length);
-    std::memcpy(out + (width - length), text.data(), text.size());
+    right_align(out, std::to_string(value), width);
 }
 
 void append_real(std::string& text, float value, int width, int decimals) {

@@ -222,31 +222,26 @@ void ReportWriter::assessment(const Result& result) {
     empty_line();
 }
 
+void ReportWriter::limit_line(std::string_view name, float share, std::string_view comparison,
+                              float limit) {
+    text(name);
+    real(share, 7, 3);
+    text(comparison);
+    real(limit, 5, 1);
+    text(" PRZ");
+    end_line();
+}
+
 void ReportWriter::inert_correction(const Result& result) {
     const InertCorrection& inert = result.inert;
     if (inert.combustible_below_range) {
-        text(" INERTGASFREIER ANTEIL =");
-        real(inert.combustible, 7, 3);
-        text(" PRZ <");
-        real(combustible_limit, 5, 1);
-        text(" PRZ");
-        end_line();
+        limit_line(" INERTGASFREIER ANTEIL =", inert.combustible, " PRZ <", combustible_limit);
     }
     if (inert.co2_above_range) {
-        text(" CO2-ANTEIL =");
-        real(inert.co2, 7, 3);
-        text(" PRZ >");
-        real(co2_limit, 5, 1);
-        text(" PRZ");
-        end_line();
+        limit_line(" CO2-ANTEIL =", inert.co2, " PRZ >", co2_limit);
     }
     if (inert.n2_above_range) {
-        text(" N2-ANTEIL =");
-        real(inert.n2, 7, 3);
-        text(" PRZ >");
-        real(n2_limit, 5, 1);
-        text(" PRZ");
-        end_line();
+        limit_line(" N2-ANTEIL =", inert.n2, " PRZ >", n2_limit);
     }
     if (inert.combustible_below_range || inert.co2_above_range || inert.n2_above_range) {
         text(" METHANZAHL (LAMBDA=1.) EXTRAPOLIERT");

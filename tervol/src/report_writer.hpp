@@ -42,6 +42,8 @@ class ReportWriter {
     void methane_number_line(float value, std::string_view rest);
     // 1 blank, label 31, share in 7.3, " PRZ".
     void share_line(int slot, float share);
+    // A share outside the inert group's range, with its limit.
+    void limit_line(std::string_view name, float share, std::string_view comparison, float limit);
 
     std::string& text_;
 };
