@@ -244,6 +244,15 @@ void initial_apportionment(CoreState& s) {
         if (used[g]) {
             s.participating[s.participating_count++] = g;
         }
+        for (int k = 1; k <= 3; ++k) {
+            s.has_range[g][k] = wide(s.upper_bound[g][k]) - s.lower_bound[g][k] > 0.0;
+        }
+    }
+    s.grouped_count = 0;
+    for (int c = 1; c <= last_grouped_slot; ++c) {
+        if (s.group_count[c] > 0) {
+            s.grouped[s.grouped_count++] = c;
+        }
     }
 }
 

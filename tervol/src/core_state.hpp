@@ -67,6 +67,11 @@ struct CoreState {
     // group ever holds an amount.
     std::array<int, tables::combustible_group_count> participating{};
     int participating_count = 0;
+    // The components that hold a group, ascending.
+    std::array<int, tables::last_grouped_slot> grouped{};
+    int grouped_count = 0;
+    // Positions whose share bounds leave room (upper above lower).
+    PerPosition<bool> has_range{};
 
     // Single values.
     float n2_free_total = 0.0f;              // T0

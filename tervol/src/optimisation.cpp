@@ -47,7 +47,7 @@ void clip_to_range(CoreState& s, int g) {
     const auto& H = s.upper_bound[g];
     const float share = s.group_share[g];
     for (int k = 1; k <= 3; ++k) {
-        if (!(wide(H[k]) - L[k] > 0.0)) {
+        if (!s.has_range[g][k]) {
             continue;
         }
         const float below = L[k] - p[k];
@@ -100,15 +100,16 @@ float evaluate_groups(CoreState& s) {
     float weighted = 0.0f;
     for (int i = 0; i < s.participating_count; ++i) {
         const int g = s.participating[i];
-        s.group_share[g] = 0.0f;
-        s.dx[g] = s.dy[g] = s.dxx[g] = s.dyy[g] = 0.0f;
-        s.position_share[g] = {};
         s.amount_change[g] = {};
         s.active_shared_members[g] = s.shared_members[g];
         const auto& X = s.amount[g];
         const float share = store(wide(X[1]) + X[2] + X[3]);
         s.group_share[g] = share;
         if (!(share > 0.0f)) {
+            // An empty group keeps its methane number and margins.
+            s.group_share[g] = 0.0f;
+            s.dx[g] = s.dy[g] = s.dxx[g] = s.dyy[g] = 0.0f;
+            s.position_share[g] = {};
             continue;
         }
         for (int k = 1; k <= 3; ++k) {
@@ -126,7 +127,8 @@ float evaluate_groups(CoreState& s) {
 // Step 2: what the clipping added to or took from a component in one group is
 // taken from or added to its groups without a correction.
 void share_clipping_corrections(CoreState& s) {
-    for (int c = 1; c <= last_grouped_slot; ++c) {
+    for (int ci = 0; ci < s.grouped_count; ++ci) {
+        const int c = s.grouped[ci];
         const int n = s.group_count[c];
         if (n < 2) {
             continue;
@@ -311,12 +313,10 @@ void relative_deviation(CoreState& s, int c, int g, int k, float mad) {
 // itself is formed only when the balancing needs it.
 void slopes_and_relative_deviations(CoreState& s, float mad) {
     const bool deviations = mad > 0.0f;
-    for (int c = 1; c <= last_grouped_slot; ++c) {
+    for (int ci = 0; ci < s.grouped_count; ++ci) {
+        const int c = s.grouped[ci];
         s.reference_deviation[c] = 0.0f;
         const int n = s.group_count[c];
-        if (n == 0) {
-            continue;
-        }
         float largest_curvature = 0.0f;
         for (int i = 0; i < n; ++i) {
             const float curvature = slope_and_curvature(s, s.group_list[c][i], s.list_position[c][i]);
@@ -603,10 +603,8 @@ void optimise(CoreState& s, IterationObserver* observer) {
         slopes_and_relative_deviations(s, st.mean_absolute_deviation);
 
         float change_measure = 0.0f;
-        for (int c = 1; c <= last_grouped_slot; ++c) {
-            if (s.group_count[c] == 0) {
-                continue;
-            }
+        for (int ci = 0; ci < s.grouped_count; ++ci) {
+            const int c = s.grouped[ci];
             // Reference deviation: the largest relative deviation among the
             // groups where the component's share is out of range.
             float reference = 0.0f;
