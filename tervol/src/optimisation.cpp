@@ -282,7 +282,7 @@ void report_iteration(const CoreState& s, int iteration, const Statistics& st,
 
 // Step 5 for one group of a component: relative deviation, improvement
 // potential, lead group.
-void relative_deviation(CoreState& s, int c, int g, int k, float mad) {
+void relative_deviation(CoreState& s, int c, int g, int k) {
     const float p = s.position_share[g][k];
     const float L = s.lower_bound[g][k];
     const float H = s.upper_bound[g][k];
@@ -295,7 +295,6 @@ void relative_deviation(CoreState& s, int c, int g, int k, float mad) {
         room = H - p; // should grow
     }
     s.improvement[g] = store(wide(s.improvement[g]) + std::fabs(wide(G)) * room);
-    s.relative_deviation[g] = std::fabs(s.deviation[g]) / mad;
     const bool can_move = (wanted < 0.0f && wide(p) - L > wide(0.01f)) ||
                           (wanted > 0.0f && wide(H) - p > wide(0.01f));
     if (s.relative_deviation[g] > s.reference_deviation[c] && can_move) {
@@ -313,6 +312,13 @@ void relative_deviation(CoreState& s, int c, int g, int k, float mad) {
 // itself is formed only when the balancing needs it.
 void slopes_and_relative_deviations(CoreState& s, float mad) {
     const bool deviations = mad > 0.0f;
+    if (deviations) {
+        // The same for every component of a group: formed once per group.
+        for (int i = 0; i < s.participating_count; ++i) {
+            const int g = s.participating[i];
+            s.relative_deviation[g] = std::fabs(s.deviation[g]) / mad;
+        }
+    }
     for (int ci = 0; ci < s.grouped_count; ++ci) {
         const int c = s.grouped[ci];
         s.reference_deviation[c] = 0.0f;
@@ -326,7 +332,7 @@ void slopes_and_relative_deviations(CoreState& s, float mad) {
         s.step_factor_pending[c] = true;
         if (deviations) {
             for (int i = 0; i < n; ++i) {
-                relative_deviation(s, c, s.group_list[c][i], s.list_position[c][i], mad);
+                relative_deviation(s, c, s.group_list[c][i], s.list_position[c][i]);
             }
         }
     }
@@ -344,6 +350,8 @@ bool newton_steps(CoreState& s, int c) {
     const int n = s.group_count[c];
     float& total = s.apportioned_total[c];
     total = 0.0f;
+    // How close to its upper bound a share may come before it is held back.
+    const float gamma = std::min(store((100.0 - wide(s.target_share[c])) * 0.1f), 1.0f);
     for (int i = 0; i < n; ++i) {
         const int g = s.group_list[c][i];
         const int k = s.list_position[c][i];
@@ -378,7 +386,6 @@ bool newton_steps(CoreState& s, int c) {
             step = store(-wide(dev) / (static_cast<double>(s.shared_members[g]) * G));
         }
         float beta = std::min(rel, 1.0f);
-        const float gamma = std::min(store((100.0 - wide(s.target_share[c])) * 0.1f), 1.0f);
         const bool near_upper = wide(G) * dev < 0.0 && wide(p) >= wide(H) - gamma;
         if (near_upper || s.improvement[g] <= 0.01f) {
             const double b2 = wide(beta) * beta;
