@@ -34,6 +34,7 @@ void reset(CoreState& s) {
             }
             s.lower_bound[g][k] = lower;
             s.upper_bound[g][k] = upper;
+            s.has_range[g][k] = wide(upper) - lower > 0.0;
         }
     }
 }
@@ -206,11 +207,14 @@ void select_groups(CoreState& s) {
 
 void initial_apportionment(CoreState& s) {
     int surplus = 0;
+    std::array<bool, groups_dim> used{};
+    s.grouped_count = 0;
     for (int c = 1; c <= last_grouped_slot; ++c) {
         const int n = s.group_count[c];
         if (n == 0) {
             continue;
         }
+        s.grouped[s.grouped_count++] = c;
         float bound_sum = 0.0f;
         for (int i = 0; i < n; ++i) {
             const int g = s.group_list[c][i];
@@ -222,6 +226,7 @@ void initial_apportionment(CoreState& s) {
             const int g = s.group_list[c][i];
             const int k = position_of(c, g);
             s.list_position[c][i] = k;
+            used[g] = true;
             s.amount[g][k] = store(wide(s.upper_bound[g][k]) / bound_sum * s.target_share[c]);
             s.smallest_amount[c] = std::min(s.smallest_amount[c], s.amount[g][k]);
             if (n > 1) {
@@ -233,25 +238,10 @@ void initial_apportionment(CoreState& s) {
     }
     s.surplus_memberships = surplus;
 
-    std::array<bool, groups_dim> used{};
-    for (int c = 1; c <= last_grouped_slot; ++c) {
-        for (int i = 0; i < s.group_count[c]; ++i) {
-            used[s.group_list[c][i]] = true;
-        }
-    }
     s.participating_count = 0;
     for (int g = 1; g <= combustible_group_count; ++g) {
         if (used[g]) {
             s.participating[s.participating_count++] = g;
-        }
-        for (int k = 1; k <= 3; ++k) {
-            s.has_range[g][k] = wide(s.upper_bound[g][k]) - s.lower_bound[g][k] > 0.0;
-        }
-    }
-    s.grouped_count = 0;
-    for (int c = 1; c <= last_grouped_slot; ++c) {
-        if (s.group_count[c] > 0) {
-            s.grouped[s.grouped_count++] = c;
         }
     }
 }

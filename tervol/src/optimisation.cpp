@@ -107,7 +107,6 @@ float evaluate_groups(CoreState& s) {
         s.group_share[g] = share;
         if (!(share > 0.0f)) {
             // An empty group keeps its methane number and margins.
-            s.group_share[g] = 0.0f;
             s.dx[g] = s.dy[g] = s.dxx[g] = s.dyy[g] = 0.0f;
             s.position_share[g] = {};
             continue;
@@ -525,10 +524,6 @@ Balance balance(CoreState& s, int c, int iteration) {
     if (sum > 0.0 && sum - nine_tenths * pos < 0.0) {
         return scale(false);
     }
-    if (!(sum < 0.0 || sum > 0.0)) {
-        return Balance::abandon; // not a number
-    }
-
     // Cut the lead group's step first.
     const int lead = s.lead_group[c];
     float& d = s.amount_change[lead][position_of(c, lead)];
