@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 namespace {
@@ -18,11 +17,7 @@ namespace fs = std::filesystem;
 class HelpLauncherTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        directory = mn::testing::scratch_base() /
-                    (std::string("mn_help_") +
-                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(directory);
-        fs::create_directories(directory);
+        directory = mn::testing::fresh_test_directory("mn_help_");
         if (const char* comspec = std::getenv("COMSPEC")) {
             saved_comspec = comspec;
         }
@@ -47,12 +42,7 @@ protected:
         return script;
     }
 
-    std::string calls() const {
-        std::ifstream in(directory / "calls");
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string calls() const { return mn::testing::file_bytes(directory / "calls"); }
 
     fs::path directory;
     std::string saved_comspec;

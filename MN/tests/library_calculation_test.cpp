@@ -26,11 +26,7 @@ namespace id = mn::id;
 class LibraryCalculationTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        directory = mn::testing::scratch_base() /
-                    (std::string("mn_library_") +
-                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(directory);
-        fs::create_directories(directory);
+        directory = mn::testing::fresh_test_directory("mn_library_");
         setenv("TEMP", directory.c_str(), 1);
         services.methan = &METHAN;
         services.dllver = &DLLVER;

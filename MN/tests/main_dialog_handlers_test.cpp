@@ -53,11 +53,7 @@ class MainDialogHandlersTest : public ::testing::Test {
 protected:
     void SetUp() override {
         fake_library = FakeLibrary{};
-        directory = mn::testing::scratch_base() /
-                    ("mn_handlers_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                     "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(directory);
-        fs::create_directories(directory);
+        directory = mn::testing::fresh_test_directory("mn_handlers_");
         setenv("TEMP", directory.c_str(), 1);
         services.methan = &fake_methan;
         services.dllver = &fake_dllver;
