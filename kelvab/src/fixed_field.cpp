@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 namespace kelvab {
 namespace {
@@ -16,7 +17,7 @@ void fill(char* out, char c, int width) {
 }
 
 // Right-aligns `text` in `width` columns; asterisks when it does not fit.
-void right_align(char* out, const std::string& text, int width) {
+void right_align(char* out, std::string_view text, int width) {
     const int length = static_cast<int>(text.size());
     if (length > width) {
         fill(out, '*', width);
@@ -110,20 +111,15 @@ void format_real(char* out, float value, int width, int decimals) {
         if (negative) {
             text[--start] = '-';
         }
-        const int length = static_cast<int>(sizeof text) - start;
-        if (length > width) {
-            fill(out, '*', width);
-            return;
-        }
-        fill(out, ' ', width - length);
-        std::memcpy(out + (width - length), text + start, static_cast<std::size_t>(length));
+        right_align(out, std::string_view(text + start, sizeof text - static_cast<std::size_t>(start)),
+                    width);
         return;
     }
     std::string integer_part;
     std::string fraction;
     rounded_digits(magnitude, decimals, integer_part, fraction);
     std::string text;
-    if (std::signbit(value) && value != 0.0f) {
+    if (negative) {
         text += '-';
     }
     text += integer_part;
