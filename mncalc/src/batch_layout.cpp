@@ -1,6 +1,7 @@
 #include "batch_layout.hpp"
 
 #include "component_names.hpp"
+#include "property_columns.hpp"
 
 #include <algorithm>
 #include <array>
@@ -10,10 +11,8 @@ namespace mncalc {
 std::vector<std::string> result_column_names(bool properties) {
     std::vector<std::string> names = {"mn", "mn_inert_free", "status", "warning"};
     if (properties) {
-        for (const char* name :
-             {"heating_value_kj_per_kg", "air_requirement_kg_per_kg", "density_kg_per_m3",
-              "real_gas_factor", "gas_constant_j_per_kg_k", "isentropic_exponent"}) {
-            names.emplace_back(name);
+        for (const PropertyColumn& column : property_columns) {
+            names.emplace_back(column.name);
         }
     }
     return names;

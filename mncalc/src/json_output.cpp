@@ -2,6 +2,7 @@
 
 #include "component_names.hpp"
 #include "methane_number_display.hpp"
+#include "property_columns.hpp"
 #include "status_text.hpp"
 
 namespace mncalc {
@@ -60,14 +61,13 @@ Json inert_json(const tervol::InertCorrection& inert) {
 }
 
 Json properties_json(const tervol::GasProperties& p) {
-    return {{"heating_value_kj_per_kg", p.heating_value},
-            {"air_requirement_kg_per_kg", p.air_requirement},
-            {"density_kg_per_m3", p.density},
-            {"real_gas_factor", p.real_gas_factor},
-            {"gas_constant_j_per_kg_k", p.gas_constant},
-            {"isentropic_exponent", p.isentropic_exponent},
-            {"volumetric_heating_value_kwh_per_m3", p.volumetric_heating_value},
-            {"volumetric_air_requirement_m3_per_m3", p.volumetric_air_requirement}};
+    Json object;
+    for (const PropertyColumn& column : property_columns) {
+        object[std::string(column.name)] = p.*column.member;
+    }
+    object["volumetric_heating_value_kwh_per_m3"] = p.volumetric_heating_value;
+    object["volumetric_air_requirement_m3_per_m3"] = p.volumetric_air_requirement;
+    return object;
 }
 
 } // namespace

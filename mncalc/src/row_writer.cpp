@@ -2,20 +2,14 @@
 
 #include "json_output.hpp"
 #include "number_text.hpp"
+#include "property_columns.hpp"
 #include "status_text.hpp"
-
-#include <array>
 
 namespace mncalc {
 
 namespace {
 
 constexpr std::string_view error_status = "error";
-
-std::array<float, 6> property_values(const tervol::GasProperties& p) {
-    return {p.heating_value,   p.air_requirement, p.density,
-            p.real_gas_factor, p.gas_constant,    p.isentropic_exponent};
-}
 
 std::string total_text(float total) {
     std::string text;
@@ -146,12 +140,10 @@ void RowWriter::write_csv(const RowBatch& batch, const RowRecord& row, const ter
         append_csv_field(out, error);
     }
     if (properties_) {
-        const auto values =
-            property_values(has_numbers ? result->properties : tervol::GasProperties{});
-        for (float value : values) {
+        for (const PropertyColumn& column : property_columns) {
             out += ',';
             if (has_numbers) {
-                append_shortest(out, value);
+                append_shortest(out, result->properties.*column.member);
             }
         }
     }
@@ -187,10 +179,9 @@ void RowWriter::write_jsonl(const RowBatch& batch, const RowRecord& row,
         add(names[3], std::string(error));
     }
     if (properties_) {
-        const auto values =
-            property_values(has_numbers ? result->properties : tervol::GasProperties{});
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            add(names[4 + i], has_numbers ? Json(values[i]) : Json(nullptr));
+        for (std::size_t i = 0; i < property_columns.size(); ++i) {
+            add(names[4 + i], has_numbers ? Json(result->properties.*property_columns[i].member)
+                                          : Json(nullptr));
         }
     }
     out += dump(object);
