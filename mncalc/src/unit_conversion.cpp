@@ -3,7 +3,6 @@
 #include "mn/unit_conversion.h"
 
 #include <array>
-#include <cmath>
 #include <cstddef>
 
 namespace mncalc {
@@ -54,8 +53,7 @@ float entry_total(const EntryValues& entries) {
 }
 
 bool total_within_band(float total) {
-    // Written so that NaN falls outside.
-    return total > 0.0f && std::fabs(wide(total) - 100.0) <= 1.0;
+    return tervol::total_accepted(total);
 }
 
 EntryValues apportion_to_100(const EntryValues& entries, float total) {

@@ -14,6 +14,10 @@ constexpr float air_nitrogen_per_oxygen = 3.7259f; // volume N2 per volume O2 in
 
 } // namespace
 
+bool total_accepted(float total) {
+    return total > 0.0f && std::fabs(wide(total) - 100.0) <= 1.0;
+}
+
 Result calculate(const Composition& composition, IterationObserver* observer) {
     using tables::last_combustible_slot;
     using tables::N2;
@@ -35,8 +39,7 @@ Result calculate(const Composition& composition, IterationObserver* observer) {
         }
     }
 
-    // 99 and 101 themselves are accepted; NaN and infinities never are.
-    if (!(total > 0.0f) || !(std::fabs(wide(total) - 100.0) <= 1.0)) {
+    if (!total_accepted(total)) {
         result.status = -1;
         return result;
     }

@@ -102,6 +102,11 @@ struct Result {
     GasProperties properties{}; // of the gas as given; valid when accepted
 };
 
+// The sum check of the calculation: a total of the seventeen values above 0
+// that differs from 100 by at most 1 (99 and 101 are accepted; NaN and
+// infinities never are).
+bool total_accepted(float total);
+
 // Runs the whole calculation for one composition: sum check, air-nitrogen
 // removal, normalisation, apportionment, optimisation, assessment, inert-gas
 // correction and gas properties.
